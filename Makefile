@@ -1,0 +1,32 @@
+# make run   installs what is missing, builds and starts KOTIRA
+# make test  installs what is missing, builds and runs every test through ctest
+PRESET ?= default
+BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
+export QT_QPA_PLATFORM ?= offscreen
+export XDG_RUNTIME_DIR ?= /tmp/kotira-runtime
+
+.PHONY: all deps build run test test-asan clean
+
+all: build
+
+deps:
+	@tools/install-deps
+
+build: deps
+	@mkdir -p $(XDG_RUNTIME_DIR) && chmod 700 $(XDG_RUNTIME_DIR)
+	cmake --preset $(PRESET) >/dev/null
+	cmake --build --preset $(PRESET)
+
+run: deps
+	cmake --preset default >/dev/null
+	cmake --build --preset default
+	env -u QT_QPA_PLATFORM ./build/kotira
+
+test: build
+	ctest --preset $(PRESET) -j2
+
+test-asan:
+	$(MAKE) test PRESET=asan
+
+clean:
+	rm -rf build build-asan

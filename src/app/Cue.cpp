@@ -1,0 +1,61 @@
+#include "app/Cue.h"
+
+#include "app/AppFolder.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace {
+
+std::function<void(QStringView)>& observer()
+{
+    static std::function<void(QStringView)> callback;
+    return callback;
+}
+
+// One effect per cue file, loaded on first use and kept: loading is what costs, playing is cheap.
+QHash<QString, QSoundEffect*>& effects()
+{
+    static QHash<QString, QSoundEffect*> loaded;
+    return loaded;
+}
+
+bool releaseHooked = false;
+
+} // namespace
+
+void PlayCue(QStringView literal)
+{
+    if (observer())
+        observer()(literal);
+
+    const QString path = AppPath(literal);
+    QSoundEffect*& effect = effects()[path];
+    if (!effect) {
+        if (!IsOrdinaryFile(path)) {
+            effects().remove(path);
+            return;
+        }
+        if (!releaseHooked && QCoreApplication::instance()) {
+            QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &ReleaseCues);
+            releaseHooked = true;
+        }
+        effect = new QSoundEffect;
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    // play() on an effect that is still loading starts it once loaded; on a broken file it is silent.
+    effect->play();
+}
+
+void ReleaseCues()
+{
+    for (QSoundEffect* effect : std::as_const(effects())) {
+        effect->stop();
+        delete effect;
+    }
+    effects().clear();
+}
+
+void SetCueObserver(std::function<void(QStringView literal)> observer_) { observer() = std::move(observer_); }
