@@ -1,0 +1,17 @@
+#pragma once
+
+class PictureButton;
+class QLabel;
+class QListWidget;
+class QWidget;
+class DirList;
+
+// The group-selection window's controls as designed.
+struct Form2Ui {
+    QLabel* Label2 = nullptr;          // heading
+    QListWidget* List1 = nullptr;      // the groups
+    PictureButton* Command1 = nullptr; // confirm
+    DirList* Dir1 = nullptr;           // hidden: sub-folders of "\Problemas"
+
+    void setupUi(QWidget* form);
+};
