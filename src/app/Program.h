@@ -8,9 +8,19 @@
 
 // The four windows register themselves here when they are created, so that the program can tell
 // its own windows from other applications' and close them all when it ends.
-void RegisterProgramWindow(QWidget* window);
+// A window that passes onActivate has it called whenever it becomes the program's active window
+// coming from another of the program's windows (not when the pupil switches back from another
+// application, which changes nothing for the program).
+void RegisterProgramWindow(QWidget* window, std::function<void()> onActivate = {});
 QList<QWidget*> ProgramWindows();
 bool IsProgramWindow(const QWidget* window);
+
+// The program's own notion of its active window, kept apart from the desktop's focus: the program
+// changes it when it shows one of its windows, and the pupil changes it by clicking another of
+// the program's windows. MakeActiveProgramWindow returns true when the window was not already
+// the active one (the window's onActivate is not called by it; the caller decides).
+bool MakeActiveProgramWindow(QWidget* window);
+QWidget* ActiveProgramWindow();
 
 // Ends the program at once: every window is hidden and deleted, every cue and animation stopped,
 // and the event loop is told to quit. No further handler of any window runs.
