@@ -1,0 +1,47 @@
+#include "report/ReportFile.h"
+
+#include <QSaveFile>
+#include <QStringEncoder>
+
+namespace ReportFile {
+
+QString WithCrLf(QStringView text) {
+    QString result;
+    result.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            result += QLatin1String("\r\n");
+        } else if (c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            result += QLatin1String("\r\n");
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+QByteArray FileBytes(QStringView reportText) {
+    const QString text = WithCrLf(reportText) + QLatin1String("\r\n");
+#ifdef Q_OS_WIN
+    QStringEncoder encoder("windows-1252");
+    return encoder.encode(text);
+#else
+    return text.toUtf8();
+#endif
+}
+
+bool Save(const QString& path, QStringView reportText, QString* errorString) {
+    QSaveFile file(path);
+    // Never fall back to writing over the old file in place: that is what loses a report.
+    file.setDirectWriteFallback(false);
+    const QByteArray bytes = FileBytes(reportText);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!saved && errorString)
+        *errorString = file.errorString();
+    return saved;
+}
+
+} // namespace ReportFile

@@ -1,0 +1,175 @@
+#include "app/AppFolder.h"
+#include "report/ReportFile.h"
+#include "support/TempAppFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList folderEntries(const QString& path) {
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestReportFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineBreaksBecomeCrLf_data();
+    void lineBreaksBecomeCrLf();
+    void fileBytes_data();
+    void fileBytes();
+    void savingTwiceKeepsOneCopy();
+    void replacesTheFileWhateverItsLetterCase();
+    void folderInPlaceOfTheFileFails();
+    void failureHalfWayKeepsThePreviousReport();
+    void readOnlyFolderFails();
+};
+
+void TestReportFile::lineBreaksBecomeCrLf_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("no break") << "Informe - 1/2/24 10:00"
+                              << "Informe - 1/2/24 10:00";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("CR LF kept") << "a\r\n\r\nb"
+                                << "a\r\n\r\nb";
+    QTest::newRow("lone LF") << "a\nb\n"
+                             << "a\r\nb\r\n";
+    QTest::newRow("lone CR") << "a\rb"
+                             << "a\r\nb";
+    QTest::newRow("CR before CR LF") << "a\r\r\nb"
+                                     << "a\r\n\r\nb";
+    QTest::newRow("LF CR is two breaks") << "a\n\rb"
+                                         << "a\r\n\r\nb";
+    QTest::newRow("paragraph separators")
+        << QStringLiteral("t\u2029\u2029( 1 )\u2029x") << "t\r\n\r\n( 1 )\r\nx";
+    QTest::newRow("line separator") << QStringLiteral("a\u2028b") << "a\r\nb";
+    QTest::newRow("non-breaking space kept") << QStringLiteral("3\u00a0kg") << QStringLiteral("3\u00a0kg");
+}
+
+void TestReportFile::lineBreaksBecomeCrLf() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(ReportFile::WithCrLf(text), expected);
+}
+
+void TestReportFile::fileBytes_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("title only") << "Informe - 07/12/2026 9:05" << QByteArray("Informe - 07/12/2026 9:05\r\n");
+    QTest::newRow("empty report") << "" << QByteArray("\r\n");
+    QTest::newRow("heading and verdicts")
+        << "T\r\n\r\n( 1 )\r\nJuan tiene 3 peras.\r\n  *** MAL *** <  2  >\r\n  *** BIEN *** <  3  >"
+        << QByteArray("T\r\n\r\n( 1 )\r\nJuan tiene 3 peras.\r\n  *** MAL *** <  2  >\r\n"
+                      "  *** BIEN *** <  3  >\r\n");
+    QTest::newRow("document paragraphs") << QStringLiteral("T\u2029( 2 )") << QByteArray("T\r\n( 2 )\r\n");
+#ifdef Q_OS_WIN
+    QTest::newRow("accents in the code page") << QStringLiteral("Ñandú") << QByteArray("\xd1\x61nd\xfa\r\n");
+#else
+    QTest::newRow("accents in UTF-8") << QStringLiteral("Ñandú") << QByteArray("\xc3\x91\x61nd\xc3\xba\r\n");
+#endif
+}
+
+void TestReportFile::fileBytes() {
+    QFETCH(QString, report);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(ReportFile::FileBytes(report), bytes);
+}
+
+void TestReportFile::savingTwiceKeepsOneCopy() {
+    TempAppFolder app;
+    const QString path = AppPath(u"\\texto.txt");
+    const QString report = "Informe\r\n\r\n( 1 )\r\nEnunciado\r\n  *** BIEN *** <  4  >";
+    QVERIFY(ReportFile::Save(path, report));
+    QVERIFY(ReportFile::Save(path, report));
+    QCOMPARE(readAll(path), ReportFile::FileBytes(report));
+    // A shorter report after a longer one truncates: nothing of the old one is left.
+    QVERIFY(ReportFile::Save(path, QStringLiteral("Informe")));
+    QCOMPARE(readAll(path), QByteArray("Informe\r\n"));
+    QCOMPARE(folderEntries(app.path()), QStringList{"texto.txt"});
+}
+
+void TestReportFile::replacesTheFileWhateverItsLetterCase() {
+    TempAppFolder app;
+    const QString existing = app.write("TEXTO.TXT", "viejo\r\n");
+    const QString path = AppPath(u"\\texto.txt");
+    QCOMPARE(path, existing);
+    QVERIFY(ReportFile::Save(path, QStringLiteral("nuevo")));
+    QCOMPARE(folderEntries(app.path()), QStringList{"TEXTO.TXT"});
+    QCOMPARE(readAll(existing), QByteArray("nuevo\r\n"));
+}
+
+void TestReportFile::folderInPlaceOfTheFileFails() {
+    TempAppFolder app;
+    const QString path = app.mkdir("texto.txt");
+    QString error;
+    QVERIFY(!ReportFile::Save(path, QStringLiteral("Informe"), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(folderEntries(app.path()), QStringList{"texto.txt"});
+}
+
+void TestReportFile::failureHalfWayKeepsThePreviousReport() {
+#ifdef Q_OS_UNIX
+    // A file size limit stops the write part of the way through, as a full disk would; it holds
+    // for root too, unlike permissions.
+    TempAppFolder app;
+    const QString path = app.write("texto.txt", "informe anterior\r\n");
+    const QString longReport = QStringLiteral("linea de informe\r\n").repeated(20000);
+
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    QString error;
+    const bool written = ReportFile::Save(path, longReport, &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    QVERIFY(!written);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAll(path), QByteArray("informe anterior\r\n"));
+    QCOMPARE(folderEntries(app.path()), QStringList{"texto.txt"}); // no temporary file left behind
+    // The limit gone, the same report saves whole.
+    QVERIFY(ReportFile::Save(path, longReport));
+    QCOMPARE(readAll(path), ReportFile::FileBytes(longReport));
+#else
+    QSKIP("needs a file size limit");
+#endif
+}
+
+void TestReportFile::readOnlyFolderFails() {
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+#endif
+    TempAppFolder app;
+    const QString path = app.write("texto.txt", "informe anterior\r\n");
+    QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool written = ReportFile::Save(path, QStringLiteral("nuevo"));
+    QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!written);
+    QCOMPARE(readAll(path), QByteArray("informe anterior\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestReportFile)
+#include "tst_reportfile.moc"
