@@ -1,0 +1,188 @@
+#include "report/Form3.h"
+
+#include "app/AppFolder.h"
+#include "app/Cue.h"
+#include "app/Module1.h"
+#include "app/Program.h"
+#include "problems/Form1.h"
+#include "report/ReportFile.h"
+#include "windows/PictureButton.h"
+#include "windows/Twips.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFrame>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+Form3* instance = nullptr;
+
+std::function<bool(const QString&)>& opener() {
+    static std::function<bool(const QString&)> open;
+    return open;
+}
+
+std::function<void(const QString&)>& messageHook() {
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
+// Opens the saved report in the platform's text editor without waiting for it.
+bool OpenInTextEditor(const QString& path) {
+#ifdef Q_OS_WIN
+    // "notepad.exe " and the path, unquoted, as one command line: Notepad takes the whole rest of
+    // its command line as the file name, spaces included.
+    QProcess notepad;
+    notepad.setProgram(QStringLiteral("notepad.exe"));
+    notepad.setNativeArguments(QDir::toNativeSeparators(path));
+    return notepad.startDetached();
+#else
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+} // namespace
+
+Form3& Form3::Instance() {
+    if (!instance) {
+        // Kept before loading: the load reaches the exercise window, whose own load (when it is
+        // the first to run) asks for this window and must find it rather than make a second one.
+        instance = new Form3;
+        instance->Form_Load();
+    }
+    return *instance;
+}
+
+Form3* Form3::Existing() {
+    return instance;
+}
+
+void Form3::Unload() {
+    delete instance;
+}
+
+void Form3::SetOpener(std::function<bool(const QString&)> open) {
+    opener() = std::move(open);
+}
+
+void Form3::SetMessageHook(std::function<void(const QString&)> hook) {
+    messageHook() = std::move(hook);
+}
+
+Form3::Form3() {
+    ui.setupUi(this);
+    for (int index : {0, 2})
+        connect(ui.Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+    // The report only grows, by thousands of entries in a long session: an undo history of every
+    // append would cost memory for nothing the pupil needs.
+    ui.Text1->document()->setUndoRedoEnabled(false);
+    RegisterProgramWindow(this);
+}
+
+Form3::~Form3() {
+    if (instance == this)
+        instance = nullptr;
+}
+
+void Form3::ShowFromProgram() {
+    show();
+    raise();
+    activateWindow();
+    MakeActiveProgramWindow(this);
+}
+
+void Form3::Form_Load() {
+    MatchExerciseWindow();
+    ui.Text1->setPlainText(Module1::ReportTitle + QStringLiteral(" - ") +
+                           QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+    ui.Text1->document()->setUndoRedoEnabled(false);
+}
+
+void Form3::MatchExerciseWindow() {
+    // Neither window has a frame of its own, but matching the exercise window's frame makes this
+    // one cover it on screen even if it had one.
+    const QRect exercise = Form1::Instance().frameGeometry();
+    setGeometry(exercise);
+
+    // The frame keeps its designed left and top; the rest follows the exercise window, in twips.
+    const double formWidth = PxToTwips(exercise.width());
+    const double formHeight = PxToTwips(exercise.height());
+    const double shapeLeft = PxToTwips(ui.Shape1->x());
+    const double shapeTop = PxToTwips(ui.Shape1->y());
+    const double shapeWidth = std::max(0.0, formWidth - 300);
+    const double shapeHeight = std::max(0.0, formHeight - shapeTop - 300);
+    PlaceTwips(ui.Shape1, shapeLeft, shapeTop, shapeWidth, shapeHeight);
+    PlaceTwips(ui.Text1, shapeLeft + 250, shapeTop + 250, std::max(0.0, shapeWidth - 300),
+               std::max(0.0, shapeHeight - 500));
+}
+
+void Form3::AppendReport(const QString& text) {
+    // Inserting through a cursor of its own at the end touches only the last blocks, and leaves the
+    // pupil's cursor, selection and view where they were.
+    QScrollBar* vertical = ui.Text1->verticalScrollBar();
+    QScrollBar* horizontal = ui.Text1->horizontalScrollBar();
+    const int top = vertical->value();
+    const int left = horizontal->value();
+    QTextCursor end(ui.Text1->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    vertical->setValue(top);
+    horizontal->setValue(left);
+}
+
+QString Form3::ReportText() const {
+    // The document keeps a paragraph separator where a CR LF was appended; the raw text also keeps
+    // non-breaking spaces, which the plain-text view would turn into spaces.
+    return ReportFile::WithCrLf(ui.Text1->document()->toRawText());
+}
+
+void Form3::Command1_Click(int Index) {
+    QString cuePath;
+    switch (Index) {
+    case 0:
+        SaveAndOpenReport();
+        break;
+    case 2:
+        cuePath = QStringLiteral("\\sonidos\\pasa.WAV");
+        // The report window stays loaded behind the exercise window.
+        Form1::Instance().ShowFromProgram();
+        break;
+    default:
+        break;
+    }
+    // Every element ends with its cue; saving names none, and an empty name plays nothing.
+    if (!cuePath.isEmpty())
+        PlayCue(cuePath);
+}
+
+void Form3::SaveAndOpenReport() {
+    const QString path = AppPath(u"\\texto.txt");
+    const QString shownPath = QDir::toNativeSeparators(path);
+    // An editor opened on an old file would show the pupil a report that is not the one asked for.
+    if (!ReportFile::Save(path, ReportText())) {
+        TellPupil(QStringLiteral("No se ha podido guardar el informe en\n%1").arg(shownPath));
+        return;
+    }
+    const bool opened = opener() ? opener()(path) : OpenInTextEditor(path);
+    if (!opened)
+        TellPupil(QStringLiteral("El informe se ha guardado en\n%1").arg(shownPath));
+}
+
+void Form3::TellPupil(const QString& text) {
+    if (messageHook()) {
+        messageHook()(text);
+        return;
+    }
+    QMessageBox::information(this, QStringLiteral("KOTIRA"), text);
+}
