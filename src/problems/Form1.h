@@ -1,0 +1,61 @@
+#pragma once
+
+#include "problems/ExerciseState.h"
+#include "windows/Form1Ui.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class RandomSource;
+
+// The exercise window. One program-wide instance, created and loaded on first use and kept for
+// the whole run. Its controls are public under their designed names (ui) and so is its state,
+// since the other windows reach them directly, as the checker and the report window do.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // The instance, created and loaded (Form_Load) on first use.
+    static Form1& Instance();
+    // The instance if it has been created, else nullptr (never creates it).
+    static Form1* Existing();
+    // Destroys the instance; the next Instance() creates a fresh one. For tests and program end.
+    static void Unload();
+
+    // Shows the window for one of the program's own windows (the group or report window): it is
+    // loaded the first time, brought to the front and activated, which regenerates the problem.
+    void ShowFromProgram();
+
+    // Tests script the draws; the program seeds one generator from the clock in Form_Load.
+    static void SetRandomSourceFactory(std::function<std::unique_ptr<RandomSource>()> factory);
+    // Tests answer the exit question (6 Yes, 7 No) instead of a modal box.
+    static void SetQuestionHook(std::function<int(const QString& question)> hook);
+
+    Form1Ui ui;
+    ExerciseState state;
+
+    // Handlers, named after their control and event.
+    void Form_Load();
+    void Form_Activate();
+    void Command1_Click(int Index);
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click(int Index);
+    void Command8_Click();
+    void Fandorel1_GifEnd(int repaint);
+
+    void ClearBoard();
+    void GenerateProblem(const QString& templatePath);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    Form1();
+    ~Form1() override;
+
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
