@@ -1,18 +1,14 @@
-#include "app/Cue.h"
+#include "app/Form4.h"
 
 #include <QApplication>
-#include <QLabel>
 
-int main(int argc, char* argv[])
-{
+// The program has no command line of its own: the arguments go to Qt alone.
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KOTIRA"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
-
-    QLabel placeholder(QStringLiteral("KOTIRA"));
-    placeholder.show();
-
-    const int code = app.exec();
-    ReleaseCues();
+    StartProgram();
+    const int code = QApplication::exec();
+    // Also after EndProgram, which only leaves the loop: the windows and the cues go while the
+    // application object still exists.
+    UnloadProgramWindows();
     return code;
 }
