@@ -1,0 +1,192 @@
+#include "app/TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <chrono>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+namespace {
+
+bool isAscii(const QByteArray& bytes) {
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<uchar>(c) < 0x80; });
+}
+
+// Used only if the toolkit was built without the Windows-1252 codec: Latin-1 differs from it only
+// in 0x80..0x9F.
+QString decodeWindows1252Fallback(const QByteArray& bytes) {
+    static const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (char c : bytes) {
+        const auto b = static_cast<uchar>(c);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+} // namespace
+
+QString DecodeText(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+
+    QStringDecoder ansi("windows-1252", QStringConverter::Flag::Stateless);
+    if (!ansi.isValid())
+        return decodeWindows1252Fallback(bytes);
+    return ansi.decode(bytes);
+}
+
+QStringList SplitLines(QStringView text, qsizetype maxLines) {
+    QStringList lines;
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < size && (maxLines < 0 || lines.size() < maxLines)) {
+        const QChar c = text[i];
+        if (c == u'\n' || c == u'\r') {
+            lines.append(text.mid(start, i - start).toString());
+            i += (c == u'\r' && i + 1 < size && text[i + 1] == u'\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    // A last line without a line end.
+    if (start < size && (maxLines < 0 || lines.size() < maxLines))
+        lines.append(text.mid(start).toString());
+    return lines;
+}
+
+namespace {
+
+std::optional<QStringList> readRegularFile(const QString& path, qsizetype maxLines) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (maxLines == 0)
+        return QStringList();
+
+    QByteArray bytes;
+    if (maxLines < 0) {
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        return SplitLines(DecodeText(bytes), maxLines);
+    }
+
+    // Read in chunks only until the wanted lines are complete; a lone CR at the end of a chunk
+    // waits for the next byte to tell whether an LF belongs to it.
+    constexpr qsizetype chunkSize = 64 * 1024;
+    qsizetype scanned = 0;
+    qsizetype found = 0;
+    bool atEnd = false;
+    while (found < maxLines && !atEnd) {
+        const QByteArray chunk = file.read(chunkSize);
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
+        atEnd = chunk.isEmpty();
+        bytes += chunk;
+        while (scanned < bytes.size() && found < maxLines) {
+            const char c = bytes[scanned];
+            if (c == '\n') {
+                ++scanned;
+                ++found;
+            } else if (c == '\r') {
+                if (scanned + 1 < bytes.size())
+                    scanned += bytes[scanned + 1] == '\n' ? 2 : 1;
+                else if (atEnd)
+                    ++scanned;
+                else
+                    break;
+                ++found;
+            } else {
+                ++scanned;
+            }
+        }
+    }
+    bytes.truncate(scanned);
+    return SplitLines(DecodeText(bytes), maxLines);
+}
+
+} // namespace
+
+std::optional<QStringList> ReadTextLines(const QString& path, qsizetype maxLines) {
+    // Only ordinary files: opening a pipe or a device could wait for ever.
+    const std::optional<TextFileCache::Stamp> stamp = FileStamp(path);
+    if (!stamp || !stamp->regular)
+        return std::nullopt;
+    return readRegularFile(path, maxLines);
+}
+
+std::optional<TextFileCache::Stamp> FileStamp(const QString& path) {
+    TextFileCache::Stamp stamp;
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    stamp.size = status.st_size;
+#if defined(Q_OS_LINUX)
+    stamp.modified = qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+    stamp.changed = qint64(status.st_ctim.tv_sec) * 1'000'000'000 + status.st_ctim.tv_nsec;
+#else
+    stamp.modified = qint64(status.st_mtime) * 1'000'000'000;
+    stamp.changed = qint64(status.st_ctime) * 1'000'000'000;
+#endif
+    stamp.node = status.st_ino;
+    stamp.device = status.st_dev;
+    stamp.regular = S_ISREG(status.st_mode);
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    stamp.size = info.size();
+    stamp.modified = info.lastModified().toMSecsSinceEpoch() * 1'000'000;
+    stamp.changed = info.metadataChangeTime().toMSecsSinceEpoch() * 1'000'000;
+    stamp.regular = info.isFile();
+#endif
+    return stamp;
+}
+
+qint64 FileClockNow() {
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+const QStringList* TextFileCache::lines(const QString& path, qsizetype maxLines) {
+    const std::optional<Stamp> stamp = FileStamp(path);
+    if (!stamp) {
+        entries_.remove(path);
+        return nullptr;
+    }
+    auto it = entries_.find(path);
+    if (it == entries_.end() || !it->settled || it->stamp != *stamp || it->maxLines != maxLines) {
+        // Few files are ever read; a bound keeps a long session with many renamed files small.
+        if (it == entries_.end() && entries_.size() >= 4096)
+            entries_.clear();
+        const qint64 now = FileClockNow();
+        Entry entry;
+        entry.stamp = *stamp;
+        entry.maxLines = maxLines;
+        if (stamp->regular)
+            entry.lines = readRegularFile(path, maxLines);
+        entry.settled = std::max(stamp->modified, stamp->changed) < now - SettleNanoseconds;
+        it = entries_.insert(path, std::move(entry));
+    }
+    return it->lines ? &*it->lines : nullptr;
+}

@@ -1,0 +1,267 @@
+#include "problems/GenerateProblem.h"
+
+#include "app/AppFolder.h"
+#include "app/NumericValue.h"
+#include "app/TextFile.h"
+#include "problems/ExerciseState.h"
+#include "problems/ProblemView.h"
+#include "problems/RandomSource.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Which statement words name a data list, per "\datos" folder. Kept across calls while the folder
+// is unchanged (adding, removing or renaming a list changes its time stamp), and while it changed
+// long enough ago for a later change to show in that stamp.
+class DataListNames {
+public:
+    void begin(const QString& folder) {
+        const std::optional<TextFileCache::Stamp> stamp = FileStamp(folder);
+        exists_ = stamp && !stamp->regular;
+        if (exists_ && settled_ && folder == folder_ && *stamp == stamp_)
+            return;
+        names_.clear();
+        folder_ = folder;
+        stamp_ = stamp.value_or(TextFileCache::Stamp());
+        settled_ = exists_ && std::max(stamp_.modified, stamp_.changed) < FileClockNow() - SettleNanoseconds;
+    }
+
+    // The list's full path, or an empty text when the word names no list.
+    QString pathOf(const QString& word) {
+        if (!exists_ || !canBeFileName(word))
+            return QString();
+        auto it = names_.constFind(word);
+        if (it == names_.cend()) {
+            QString path = ResolvePath(folder_, QString(u'\\' + word + QStringLiteral(".txt")));
+            if (!IsOrdinaryFile(path))
+                path.clear();
+            it = names_.insert(word, path);
+        }
+        return *it;
+    }
+
+private:
+    // A word with a path separator, a wildcard or another character that no Windows file name may
+    // hold would name some other file, or none: it is never a list.
+    static bool canBeFileName(QStringView word) {
+        for (QChar c : word) {
+            const char16_t u = c.unicode();
+            if (u < 32 || u == u'\\' || u == u'/' || u == u'*' || u == u'?' || u == u'<' || u == u'>' ||
+                u == u'|' || u == u'"' || u == u':')
+                return false;
+        }
+        return true;
+    }
+
+    QString folder_;
+    TextFileCache::Stamp stamp_;
+    bool exists_ = false;
+    bool settled_ = false;
+    QHash<QString, QString> names_;
+};
+
+struct Caches {
+    TextFileCache files;
+    DataListNames names;
+};
+
+Caches& caches() {
+    static Caches instance;
+    return instance;
+}
+
+enum class WordKind { Literal, DataList, BackReference };
+
+struct Word {
+    WordKind kind = WordKind::Literal;
+    QStringList items; // data list: its lines
+    int referent = -1; // back-reference: position of the word it repeats; -1 for none
+};
+
+// One operand value: from the replacement of a statement word, or a number written in the line.
+struct Operand {
+    int word = -1;
+    double value = 0;
+};
+
+bool isNamedOperand(QStringView token) {
+    return token.size() >= 6 && token.left(6).compare(u"NUMERO", Qt::CaseInsensitive) == 0;
+}
+
+void showEmptyProblem(ExerciseState& state, ProblemView& view) {
+    state.Result = 0;
+    state.Scratch.clear();
+    view.setStatementLine(QString());
+    view.setWordList(QStringList());
+    view.setStatement(QString());
+    view.setTokenList(QStringList());
+    view.setTokenListVisible(false);
+    view.setAnswerBoxVisible(true);
+}
+
+} // namespace
+
+QStringList CutWords(const QString& line) {
+    return line.split(u' ', Qt::KeepEmptyParts);
+}
+
+void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemView& view,
+                     RandomSource& random) {
+    Caches& cache = caches();
+    state.WordValue.fill(QString());
+    state.Number.fill(0);
+
+    const QStringList* stored = cache.files.lines(templatePath);
+    if (!stored || stored->isEmpty()) {
+        showEmptyProblem(state, view);
+        return;
+    }
+    const QStringList lines = *stored; // the cache may move it while the lists are read
+    const QString& statementLine = lines[0];
+    const QString expressionLine = lines.value(1);
+    const QStringList words = CutWords(statementLine);
+    const qsizetype wordCount = words.size();
+    const qsizetype keptWords = std::min<qsizetype>(wordCount, MaxWords);
+
+    // What each word is does not change between attempts: classify once.
+    cache.names.begin(AppPath(u"\\datos"));
+    std::vector<Word> kinds(wordCount);
+    for (qsizetype i = 0; i < wordCount; ++i) {
+        const QString& word = words[i];
+        Word& kind = kinds[i];
+        const QString listPath = cache.names.pathOf(word);
+        if (!listPath.isEmpty()) {
+            kind.kind = WordKind::DataList;
+            const QStringList* items = cache.files.lines(listPath, MaxDataLines);
+            if (items)
+                kind.items = *items;
+        } else if (word.startsWith(u'=')) {
+            kind.kind = WordKind::BackReference;
+            const QStringView name = QStringView(word).mid(1);
+            for (qsizetype j = 0; j < keptWords; ++j) {
+                if (words[j] == name) {
+                    kind.referent = int(j);
+                    break;
+                }
+            }
+        }
+    }
+
+    const bool choiceProblem = expressionLine.toUpper() == u"TEXTO";
+    QStringList tokens;
+    std::vector<Operand> operands;
+    std::vector<char16_t> operators; // at positions 1, 3, 5, ...; 0 for a token that is none
+    if (!choiceProblem) {
+        tokens = CutWords(expressionLine);
+        for (const QString& token : tokens) {
+            if (isNamedOperand(token)) {
+                for (qsizetype w = 0; w < keptWords; ++w) {
+                    if (words[w] == token)
+                        operands.push_back({int(w), 0});
+                }
+            } else if (const double value = NumericValue(token); value > 0) {
+                operands.push_back({-1, value});
+            }
+        }
+        for (qsizetype u = 1; u < tokens.size(); u += 2) {
+            const QString& token = tokens[u];
+            const bool isOperator = token.size() == 1 && (token[0] == u'+' || token[0] == u'-' ||
+                                                          token[0] == u'*' || token[0] == u'/');
+            operators.push_back(isOperator ? token[0].unicode() : char16_t(0));
+        }
+    }
+
+    QString statement;
+    for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
+        statement.clear();
+        for (qsizetype i = 0; i < wordCount; ++i) {
+            const Word& kind = kinds[i];
+            switch (kind.kind) {
+            case WordKind::DataList: {
+                const qsizetype count = kind.items.size();
+                for (qsizetype line = 0; line < count; ++line)
+                    state.DataLine[line] = kind.items[line];
+                // A draw for every list word, even an empty list's, keeps the sequence of draws.
+                const double u = random.Next();
+                const qsizetype drawn = std::clamp<qsizetype>(qsizetype(std::floor(double(count) * u)), 0,
+                                                              std::max<qsizetype>(count - 1, 0));
+                // An empty list shows what the list read before it left in DataLine(0).
+                const QString& item = state.DataLine[drawn];
+                statement += item;
+                if (i < MaxWords)
+                    state.WordValue[i] = item;
+                break;
+            }
+            case WordKind::BackReference:
+                statement += kind.referent >= 0 ? state.WordValue[kind.referent] : words[i];
+                break;
+            case WordKind::Literal:
+                statement += words[i];
+                if (i < MaxWords)
+                    state.WordValue[i] = words[i];
+                break;
+            }
+            statement += u' ';
+        }
+
+        if (choiceProblem) {
+            // The result stays as it is; a choice problem is never drawn again.
+            state.Scratch = expressionLine;
+            break;
+        }
+
+        std::size_t k = 0;
+        for (const Operand& operand : operands) {
+            if (k < MaxOperands)
+                state.Number[k] =
+                    operand.word >= 0 ? NumericValue(state.WordValue[operand.word]) : operand.value;
+            ++k;
+        }
+        double result = state.Number[0];
+        k = 1;
+        for (char16_t op : operators) {
+            if (k < MaxOperands) {
+                const double operand = state.Number[k];
+                switch (op) {
+                case u'+':
+                    result += operand;
+                    break;
+                case u'-':
+                    result -= operand;
+                    break;
+                case u'*':
+                    result *= operand;
+                    break;
+                case u'/':
+                    result /= operand;
+                    break;
+                default:
+                    break;
+                }
+            }
+            ++k;
+        }
+        state.Result = result;
+        state.Scratch = tokens.last();
+        if (result > -1) // false for NaN
+            break;
+    }
+
+    view.setStatementLine(statementLine);
+    view.setWordList(words);
+    view.setStatement(statement);
+    if (choiceProblem) {
+        view.setTokenList(lines.mid(3));
+        view.setTokenListVisible(true);
+        view.setAnswerBoxVisible(false);
+    } else {
+        view.setTokenList(tokens);
+        view.setTokenListVisible(false);
+        view.setAnswerBoxVisible(true);
+    }
+}
