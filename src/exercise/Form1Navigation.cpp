@@ -1,0 +1,37 @@
+// The arrows: previous and next problem of the group.
+
+#include "app/Cue.h"
+#include "app/Module1.h"
+#include "app/AppFolder.h"
+#include "exercise/ProblemNavigation.h"
+#include "problems/Form1.h"
+#include "problems/Form1Parts.h"
+#include "windows/AnimatedPicture.h"
+#include "windows/FileList.h"
+#include "windows/PictureButton.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void Form1::Command1_Click(int Index)
+{
+    // 1.
+    state.HeadingWritten = false;
+    // 2. Reset the view; the check button is ready again.
+    ui.Command8->setText(state.LangText[0]);
+    ClearBoard();
+    ui.Text2->clear();
+    ui.Command8->setEnabled(true);
+    ui.Command8->SetBackColor(QColor(0xFF, 0xFF, 0xFF));
+    ui.Fandorel2->hide();
+    ui.Text3->clear();
+    // 3.
+    PlayCue(u"\\sonidos\\pasaejercicio.WAV");
+    // 4. Move the number; it is stored even when no template answers to it.
+    qint16& number = state.ProblemNumberOf(Module1::GroupIndex);
+    number = MoveProblemNumber(number, Index, ui.File1->ListCount());
+    // 5. and 6. Generate from the file as it is actually named ("3.TXT" counts for 3).
+    const QString path = TemplatePath(number);
+    if (IsOrdinaryFile(path))
+        GenerateProblem(path);
+}
