@@ -105,6 +105,15 @@ bool MakeActiveProgramWindow(QWidget* window)
 
 QWidget* ActiveProgramWindow() { return activeWindow(); }
 
+void BringToFront(QWidget* window)
+{
+    window->show();
+    // The headless platform of the tests cannot stack windows and says so on every call.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
+    window->activateWindow();
+}
+
 void EndProgram()
 {
     if (endHook()) {

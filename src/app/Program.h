@@ -22,6 +22,9 @@ bool IsProgramWindow(const QWidget* window);
 bool MakeActiveProgramWindow(QWidget* window);
 QWidget* ActiveProgramWindow();
 
+// Shows a window, brings it to the front and asks the desktop to activate it.
+void BringToFront(QWidget* window);
+
 // Ends the program at once: every window is hidden and deleted, every cue and animation stopped,
 // and the event loop is told to quit. No further handler of any window runs.
 void EndProgram();

@@ -88,9 +88,7 @@ Form1::~Form1()
 
 void Form1::ShowFromProgram()
 {
-    show();
-    raise();
-    activateWindow();
+    BringToFront(this);
     if (MakeActiveProgramWindow(this))
         Form_Activate();
 }
