@@ -17,7 +17,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
@@ -113,6 +112,8 @@ void Form3::MatchExerciseWindow() {
     // Neither window has a frame of its own, but matching the exercise window's frame makes this
     // one cover it on screen even if it had one.
     const QRect exercise = Form1::Instance().frameGeometry();
+    // The window keeps a fixed size, as designed, but the exercise window's rather than its own.
+    setFixedSize(exercise.size());
     setGeometry(exercise);
 
     // The frame keeps its designed left and top; the rest follows the exercise window, in twips.
@@ -128,17 +129,11 @@ void Form3::MatchExerciseWindow() {
 }
 
 void Form3::AppendReport(const QString& text) {
-    // Inserting through a cursor of its own at the end touches only the last blocks, and leaves the
-    // pupil's cursor, selection and view where they were.
-    QScrollBar* vertical = ui.Text1->verticalScrollBar();
-    QScrollBar* horizontal = ui.Text1->horizontalScrollBar();
-    const int top = vertical->value();
-    const int left = horizontal->value();
+    // A cursor of its own at the end touches only the last blocks, and leaves the pupil's cursor,
+    // selection and view where they were.
     QTextCursor end(ui.Text1->document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
-    vertical->setValue(top);
-    horizontal->setValue(left);
 }
 
 QString Form3::ReportText() const {

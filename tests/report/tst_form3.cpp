@@ -1,0 +1,371 @@
+#include "app/AppFolder.h"
+#include "app/Cue.h"
+#include "app/Module1.h"
+#include "app/Program.h"
+#include "problems/Form1.h"
+#include "report/Form3.h"
+#include "report/ReportFile.h"
+#include "support/TempAppFolder.h"
+#include "windows/Twips.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFrame>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(TwipsToPx(left), TwipsToPx(top), TwipsToPx(width), TwipsToPx(height));
+}
+
+} // namespace
+
+class TestForm3 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void oneWindowWhicheverLoadsFirst_data();
+    void oneWindowWhicheverLoadsFirst();
+    void coversTheExerciseWindow_data();
+    void coversTheExerciseWindow();
+    void titleLineHoldsTheLoadTime();
+    void reportTextIsTitleAndAppendsExactly();
+    void pupilEditsAreKept();
+    void appendLeavesViewAndSelection_data();
+    void appendLeavesViewAndSelection();
+    void saveWritesTheReportAndOpensIt_data();
+    void saveWritesTheReportAndOpensIt();
+    void savingTwiceKeepsOneCopy();
+    void failedSaveTellsThePupilAndOpensNothing();
+    void unopenedReportTellsWhereItIs();
+    void cues_data();
+    void cues();
+    void appendCostDoesNotGrowWithTheReport();
+
+private:
+    std::unique_ptr<TempAppFolder> app_;
+    QStringList cues_;
+    QStringList opened_;
+    QStringList messages_;
+    bool openerResult_ = true;
+};
+
+void TestForm3::init() {
+    app_ = std::make_unique<TempAppFolder>();
+    app_->writeLines("configuracion/idioma.txt",
+                     {"ACEPTAR", "Grupos", "COMPROBAR", "BIEN", "MAL", "¿Salir?", "Informe de Núria"});
+    app_->writeLines("Problemas/Sumas/1.txt", {"Ana tiene 3 peras", "TEXTO", "tres ", "dos"});
+    Module1::GroupPath = AppPath(u"\\problemas\\Sumas");
+    Module1::GroupIndex = 0;
+    Module1::ReportTitle.clear();
+
+    cues_.clear();
+    opened_.clear();
+    messages_.clear();
+    openerResult_ = true;
+    SetCueObserver([this](QStringView literal) { cues_ << literal.toString(); });
+    Form3::SetOpener([this](const QString& path) {
+        opened_ << path;
+        return openerResult_;
+    });
+    Form3::SetMessageHook([this](const QString& text) { messages_ << text; });
+}
+
+void TestForm3::cleanup() {
+    Form3::Unload();
+    Form1::Unload();
+    SetCueObserver({});
+    Form3::SetOpener({});
+    Form3::SetMessageHook({});
+    app_.reset();
+}
+
+void TestForm3::oneWindowWhicheverLoadsFirst_data() {
+    QTest::addColumn<bool>("reportFirst");
+    QTest::newRow("report window first") << true;
+    QTest::newRow("exercise window first") << false;
+}
+
+void TestForm3::oneWindowWhicheverLoadsFirst() {
+    QFETCH(bool, reportFirst);
+    // Each window's load reaches the other: whichever starts, one report window results, loaded once.
+    Form3* report = reportFirst ? &Form3::Instance() : (Form1::Instance(), Form3::Existing());
+    QVERIFY(report);
+    QCOMPARE(&Form3::Instance(), report);
+    QVERIFY(Form1::Existing());
+    QVERIFY(report->ReportText().startsWith("Informe de Núria - "));
+    QVERIFY(!report->ReportText().contains("\r\n"));
+    QVERIFY(IsProgramWindow(report));
+    QCOMPARE(report->ui.Text1->document()->isUndoRedoEnabled(), false);
+}
+
+void TestForm3::coversTheExerciseWindow_data() {
+    // Exercise window size in pixels (0 x 0: as designed), then the frame and the text box in twips.
+    QTest::addColumn<QSize>("exercisePx");
+    QTest::addColumn<QRect>("shape");
+    QTest::addColumn<QRect>("text");
+    QTest::newRow("as designed") << QSize() << QRect(120, 960, 11580, 7215) << QRect(370, 1210, 11280, 6715);
+    QTest::newRow("smaller") << QSize(600, 400) << QRect(120, 960, 8700, 4740)
+                             << QRect(370, 1210, 8400, 4240);
+    QTest::newRow("larger") << QSize(1020, 735) << QRect(120, 960, 15000, 9765)
+                            << QRect(370, 1210, 14700, 9265);
+}
+
+void TestForm3::coversTheExerciseWindow() {
+    QFETCH(QSize, exercisePx);
+    QFETCH(QRect, shape);
+    QFETCH(QRect, text);
+
+    Form1& exercise = Form1::Instance();
+    if (exercisePx.isValid()) {
+        exercise.setFixedSize(exercisePx);
+        exercise.move(37, 21);
+    } else {
+        QCOMPARE(exercise.size(), QSize(TwipsToPx(11880), TwipsToPx(8475)));
+    }
+    Form3& report = Form3::Instance();
+    report.MatchExerciseWindow();
+
+    exercise.show();
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    QCOMPARE(report.frameGeometry(), exercise.frameGeometry());
+    QCOMPARE(report.geometry(), exercise.geometry());
+    QCOMPARE(report.ui.Shape1->geometry(), twipsRect(shape.x(), shape.y(), shape.width(), shape.height()));
+    QCOMPARE(report.ui.Text1->geometry(), twipsRect(text.x(), text.y(), text.width(), text.height()));
+}
+
+void TestForm3::titleLineHoldsTheLoadTime() {
+    const QDateTime before = QDateTime::currentDateTime();
+    const QString text = Form3::Instance().ReportText();
+    const QDateTime after = QDateTime::currentDateTime();
+
+    // The load may straddle a minute: either reading of the clock is the right one.
+    const QLocale locale = QLocale::system();
+    const QStringList accepted = {"Informe de Núria - " + locale.toString(before, QLocale::ShortFormat),
+                                  "Informe de Núria - " + locale.toString(after, QLocale::ShortFormat)};
+    QVERIFY2(accepted.contains(text), qPrintable(text));
+    QCOMPARE(Form3::Instance().ui.Text1->toPlainText(), text);
+}
+
+void TestForm3::reportTextIsTitleAndAppendsExactly() {
+    Form3& report = Form3::Instance();
+    const QString title = report.ReportText();
+    const QStringList appended = {"\r\n\r\n( 1 )\r\nAna tiene 3\u00a0peras y 2 manzanas.",
+                                  "\r\n  *** MAL *** <  dos  >",
+                                  "\r\n  *** BIEN *** <  tres   >",
+                                  "\r\n\r\n( 2 )\r\nEnunciado\r\nen dos líneas",
+                                  "\r\n  *** BIEN *** <  5  >",
+                                  "\r\n"};
+    QString expected = title;
+    for (const QString& piece : appended) {
+        report.AppendReport(piece);
+        expected += piece;
+        QCOMPARE(report.ReportText(), expected);
+    }
+}
+
+void TestForm3::pupilEditsAreKept() {
+    Form3& report = Form3::Instance();
+    const QString title = report.ReportText();
+    report.AppendReport("\r\n  *** BIEN *** <  5  >");
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    report.ui.Text1->moveCursor(QTextCursor::End);
+    QTest::keyClick(report.ui.Text1, Qt::Key_Return);
+    QTest::keyClicks(report.ui.Text1, "Nota");
+    QCOMPARE(report.ReportText(), title + "\r\n  *** BIEN *** <  5  >\r\nNota");
+}
+
+void TestForm3::appendLeavesViewAndSelection_data() {
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("cursor");
+    QTest::newRow("selection near the top") << 40 << 55;
+    QTest::newRow("cursor at the end") << -1 << -1;
+}
+
+void TestForm3::appendLeavesViewAndSelection() {
+    QFETCH(int, anchor);
+    QFETCH(int, cursor);
+    Form3& report = Form3::Instance();
+    for (int entry = 1; entry <= 200; ++entry)
+        report.AppendReport(QStringLiteral("\r\n\r\n( %1 )\r\nEnunciado").arg(entry));
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+
+    // The pupil has put the cursor somewhere, then scrolled to read the middle.
+    QTextCursor pupils(report.ui.Text1->document());
+    if (anchor < 0) {
+        pupils.movePosition(QTextCursor::End);
+    } else {
+        pupils.setPosition(anchor);
+        pupils.setPosition(cursor, QTextCursor::KeepAnchor);
+    }
+    report.ui.Text1->setTextCursor(pupils);
+    QScrollBar* bar = report.ui.Text1->verticalScrollBar();
+    QVERIFY(bar->maximum() > 100);
+    bar->setValue(bar->maximum() / 2);
+    const int position = bar->value();
+
+    report.AppendReport("\r\n  *** MAL *** <  7  >");
+    QCoreApplication::processEvents();
+    QCOMPARE(bar->value(), position);
+    QVERIFY(report.ReportText().endsWith("\r\n  *** MAL *** <  7  >"));
+    if (anchor >= 0) {
+        QCOMPARE(report.ui.Text1->textCursor().anchor(), anchor);
+        QCOMPARE(report.ui.Text1->textCursor().position(), cursor);
+    }
+    // Typing goes on where the pupil's cursor is, undisturbed by the append.
+    QTest::keyClicks(report.ui.Text1, "z");
+    QCOMPARE(report.ReportText().endsWith("  >z"), anchor < 0);
+}
+
+void TestForm3::saveWritesTheReportAndOpensIt_data() {
+    QTest::addColumn<QStringList>("appended");
+    QTest::addColumn<QByteArray>("afterTitle");
+    QTest::newRow("title only") << QStringList() << QByteArray("\r\n");
+    QTest::newRow("heading and two verdicts")
+        << QStringList{"\r\n\r\n( 1 )\r\nAna tiene 3 peras", "\r\n  *** MAL *** <  dos  >",
+                       "\r\n  *** BIEN *** <  tres   >"}
+        << QByteArray("\r\n\r\n( 1 )\r\nAna tiene 3 peras\r\n  *** MAL *** <  dos  >\r\n"
+                      "  *** BIEN *** <  tres   >\r\n");
+}
+
+void TestForm3::saveWritesTheReportAndOpensIt() {
+    QFETCH(QStringList, appended);
+    QFETCH(QByteArray, afterTitle);
+    Form3& report = Form3::Instance();
+    const QByteArray title = report.ReportText().toUtf8();
+    for (const QString& piece : appended)
+        report.AppendReport(piece);
+
+    report.Command1_Click(0);
+    const QString path = app_->path() + "/texto.txt";
+    QCOMPARE(readAll(path), title + afterTitle);
+    QCOMPARE(opened_, QStringList{path});
+    QCOMPARE(messages_, QStringList());
+}
+
+void TestForm3::savingTwiceKeepsOneCopy() {
+    // An older file in capitals is the same file: it is replaced, not joined by a second one.
+    app_->write("TEXTO.TXT", "informe de ayer\r\n");
+    Form3& report = Form3::Instance();
+    report.AppendReport("\r\n\r\n( 1 )\r\nEnunciado");
+    report.Command1_Click(0);
+    report.Command1_Click(0);
+    const QString path = app_->path() + "/TEXTO.TXT";
+    QCOMPARE(readAll(path), ReportFile::FileBytes(report.ReportText()));
+    QVERIFY(readAll(path).endsWith("\r\n\r\n( 1 )\r\nEnunciado\r\n"));
+    QCOMPARE(QDir(app_->path()).entryList({"*.txt"}, QDir::Files), QStringList{"TEXTO.TXT"});
+    QCOMPARE(opened_, QStringList({path, path}));
+}
+
+void TestForm3::failedSaveTellsThePupilAndOpensNothing() {
+    const QString path = app_->mkdir("texto.txt");
+    Form3::Instance().Command1_Click(0);
+    QCOMPARE(opened_, QStringList());
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages_[0]));
+    QCOMPARE(cues_, QStringList());
+}
+
+void TestForm3::unopenedReportTellsWhereItIs() {
+    openerResult_ = false;
+    Form3& report = Form3::Instance();
+    report.Command1_Click(0);
+    const QString path = app_->path() + "/texto.txt";
+    QCOMPARE(opened_, QStringList{path});
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages_[0]));
+    QCOMPARE(readAll(path), ReportFile::FileBytes(report.ReportText()));
+}
+
+void TestForm3::cues_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("expectedCues");
+    QTest::addColumn<bool>("exerciseInFront");
+    QTest::newRow("save plays nothing") << 0 << QStringList() << false;
+    QTest::newRow("back") << 2 << QStringList{"\\sonidos\\pasa.WAV"} << true;
+}
+
+void TestForm3::cues() {
+    QFETCH(int, index);
+    QFETCH(QStringList, expectedCues);
+    QFETCH(bool, exerciseInFront);
+    Form3& report = Form3::Instance();
+    report.ShowFromProgram();
+    QCOMPARE(ActiveProgramWindow(), &report);
+    cues_.clear();
+
+    report.Command1_Click(index);
+    QCOMPARE(cues_, expectedCues);
+    QCOMPARE(ActiveProgramWindow() == Form1::Existing(), exerciseInFront);
+    if (exerciseInFront)
+        QVERIFY(Form1::Existing()->isVisible());
+    QVERIFY(Form3::Existing() == &report); // the report stays loaded
+}
+
+void TestForm3::appendCostDoesNotGrowWithTheReport() {
+    Form3& report = Form3::Instance();
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    const QString heading =
+        "\r\n\r\n( 1 )\r\nJuan compra 12 lápices y regala 5 a su hermana. ¿Cuántos le quedan?";
+    const QString result = "\r\n  *** BIEN *** <  7  >";
+
+    // The quickest of a few batches, so that a busy machine does not decide the outcome.
+    const auto batchNanoseconds = [&] {
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (int batch = 0; batch < 5; ++batch) {
+            QElapsedTimer timer;
+            timer.start();
+            for (int i = 0; i < 20; ++i) {
+                report.AppendReport(heading);
+                report.AppendReport(result);
+            }
+            best = std::min(best, timer.nsecsElapsed());
+        }
+        return best;
+    };
+
+    const qint64 early = batchNanoseconds();
+    const qint64 allowed = 10 * std::max<qint64>(early, 200'000);
+    // Grown in steps, so that an append whose cost follows the length fails early, not after hours.
+    qint64 late = 0;
+    for (int step = 0; step < 10; ++step) {
+        for (int entry = 0; entry < 1000; ++entry) {
+            report.AppendReport(heading);
+            report.AppendReport(result);
+        }
+        QCoreApplication::processEvents();
+        late = batchNanoseconds();
+        QVERIFY2(late < allowed,
+                 qPrintable(QStringLiteral("40 appends took %1 ms after %2 entries, %3 ms at the start")
+                                .arg(late / 1e6)
+                                .arg((step + 1) * 1000)
+                                .arg(early / 1e6)));
+    }
+    qInfo("40 appends: %.3f ms at the start, %.3f ms after 10000 entries", early / 1e6, late / 1e6);
+    QVERIFY(report.ui.Text1->document()->blockCount() > 40000);
+}
+
+QTEST_MAIN(TestForm3)
+#include "tst_form3.moc"
