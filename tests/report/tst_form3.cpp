@@ -266,7 +266,7 @@ void TestForm3::saveWritesTheReportAndOpensIt() {
 
 void TestForm3::savingTwiceKeepsOneCopy() {
     // An older file in capitals is the same file: it is replaced, not joined by a second one.
-    app_->write("TEXTO.TXT", "informe de ayer\r\n");
+    app_->write("TEXTO.TXT", QByteArray("un informe de ayer, mucho más largo\r\n").repeated(100));
     Form3& report = Form3::Instance();
     report.AppendReport("\r\n\r\n( 1 )\r\nEnunciado");
     report.Command1_Click(0);

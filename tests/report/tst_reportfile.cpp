@@ -34,9 +34,6 @@ private slots:
     void lineBreaksBecomeCrLf();
     void fileBytes_data();
     void fileBytes();
-    void savingTwiceKeepsOneCopy();
-    void replacesTheFileWhateverItsLetterCase();
-    void folderInPlaceOfTheFileFails();
     void failureHalfWayKeepsThePreviousReport();
     void readOnlyFolderFails();
 };
@@ -75,11 +72,6 @@ void TestReportFile::fileBytes_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("title only") << "Informe - 07/12/2026 9:05" << QByteArray("Informe - 07/12/2026 9:05\r\n");
     QTest::newRow("empty report") << "" << QByteArray("\r\n");
-    QTest::newRow("heading and verdicts")
-        << "T\r\n\r\n( 1 )\r\nJuan tiene 3 peras.\r\n  *** MAL *** <  2  >\r\n  *** BIEN *** <  3  >"
-        << QByteArray("T\r\n\r\n( 1 )\r\nJuan tiene 3 peras.\r\n  *** MAL *** <  2  >\r\n"
-                      "  *** BIEN *** <  3  >\r\n");
-    QTest::newRow("document paragraphs") << QStringLiteral("T\u2029( 2 )") << QByteArray("T\r\n( 2 )\r\n");
 #ifdef Q_OS_WIN
     QTest::newRow("accents in the code page") << QStringLiteral("Ñandú") << QByteArray("\xd1\x61nd\xfa\r\n");
 #else
@@ -91,39 +83,6 @@ void TestReportFile::fileBytes() {
     QFETCH(QString, report);
     QFETCH(QByteArray, bytes);
     QCOMPARE(ReportFile::FileBytes(report), bytes);
-}
-
-void TestReportFile::savingTwiceKeepsOneCopy() {
-    TempAppFolder app;
-    const QString path = AppPath(u"\\texto.txt");
-    const QString report = "Informe\r\n\r\n( 1 )\r\nEnunciado\r\n  *** BIEN *** <  4  >";
-    QVERIFY(ReportFile::Save(path, report));
-    QVERIFY(ReportFile::Save(path, report));
-    QCOMPARE(readAll(path), ReportFile::FileBytes(report));
-    // A shorter report after a longer one truncates: nothing of the old one is left.
-    QVERIFY(ReportFile::Save(path, QStringLiteral("Informe")));
-    QCOMPARE(readAll(path), QByteArray("Informe\r\n"));
-    QCOMPARE(folderEntries(app.path()), QStringList{"texto.txt"});
-}
-
-void TestReportFile::replacesTheFileWhateverItsLetterCase() {
-    TempAppFolder app;
-    const QString existing = app.write("TEXTO.TXT", "viejo\r\n");
-    const QString path = AppPath(u"\\texto.txt");
-    QCOMPARE(path, existing);
-    QVERIFY(ReportFile::Save(path, QStringLiteral("nuevo")));
-    QCOMPARE(folderEntries(app.path()), QStringList{"TEXTO.TXT"});
-    QCOMPARE(readAll(existing), QByteArray("nuevo\r\n"));
-}
-
-void TestReportFile::folderInPlaceOfTheFileFails() {
-    TempAppFolder app;
-    const QString path = app.mkdir("texto.txt");
-    QString error;
-    QVERIFY(!ReportFile::Save(path, QStringLiteral("Informe"), &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(QFileInfo(path).isDir());
-    QCOMPARE(folderEntries(app.path()), QStringList{"texto.txt"});
 }
 
 void TestReportFile::failureHalfWayKeepsThePreviousReport() {
