@@ -168,6 +168,13 @@ qint64 FileClockNow() {
     return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
 }
 
+bool StampIsSettled(const TextFileCache::Stamp& stamp, qint64 now) {
+    constexpr qint64 second = 1'000'000'000;
+    const bool wholeSeconds = stamp.modified % second == 0 && stamp.changed % second == 0;
+    const qint64 margin = wholeSeconds ? 2 * second : second / 20;
+    return std::max(stamp.modified, stamp.changed) < now - margin;
+}
+
 const QStringList* TextFileCache::lines(const QString& path, qsizetype maxLines) {
     const std::optional<Stamp> stamp = FileStamp(path);
     if (!stamp) {
@@ -185,7 +192,7 @@ const QStringList* TextFileCache::lines(const QString& path, qsizetype maxLines)
         entry.maxLines = maxLines;
         if (stamp->regular)
             entry.lines = readRegularFile(path, maxLines);
-        entry.settled = std::max(stamp->modified, stamp->changed) < now - SettleNanoseconds;
+        entry.settled = StampIsSettled(*stamp, now);
         it = entries_.insert(path, std::move(entry));
     }
     return it->lines ? &*it->lines : nullptr;

@@ -65,5 +65,7 @@ private:
 std::optional<TextFileCache::Stamp> FileStamp(const QString& path);
 // Now, on the clock the file system stamps files with, in nanoseconds since the epoch.
 qint64 FileClockNow();
-// How long after its last change a file's stamp is trusted to reveal a further change.
-inline constexpr qint64 SettleNanoseconds = 2'000'000'000;
+// True when the stamp's last change lies far enough before now that a further change would show as
+// another time stamp: 50 ms on file systems with fine time stamps, 2 s where they count whole
+// seconds (FAT keeps 2 s steps).
+bool StampIsSettled(const TextFileCache::Stamp& stamp, qint64 now);

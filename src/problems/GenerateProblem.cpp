@@ -28,7 +28,7 @@ public:
         names_.clear();
         folder_ = folder;
         stamp_ = stamp.value_or(TextFileCache::Stamp());
-        settled_ = exists_ && std::max(stamp_.modified, stamp_.changed) < FileClockNow() - SettleNanoseconds;
+        settled_ = exists_ && StampIsSettled(stamp_, FileClockNow());
     }
 
     // The list's full path, or an empty text when the word names no list.

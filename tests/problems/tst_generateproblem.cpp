@@ -86,6 +86,7 @@ private slots:
     void oneLineTemplate();
     void everyCallStartsAfresh();
     void utf8TemplateReadsLikeWindows1252();
+    void randomGenerator();
 };
 
 void TestGenerateProblem::workedExample_data() {
@@ -585,6 +586,29 @@ void TestGenerateProblem::utf8TemplateReadsLikeWindows1252() {
     Generation g({Luis()});
     g.run(path);
     QCOMPARE(g.view.statementText, QStringLiteral("¿Cuántos Luis ? "));
+}
+
+void TestGenerateProblem::randomGenerator() {
+    // Never 1 (which would pick a line past the end), spread over [0, 1), repeatable by seed.
+    RandomGenerator a(1);
+    RandomGenerator b(1);
+    double sum = 0;
+    float highest = 0;
+    constexpr int draws = 200000;
+    for (int i = 0; i < draws; ++i) {
+        const float u = a.Next();
+        QVERIFY(u >= 0.0f && u < 1.0f);
+        QCOMPARE(b.Next(), u);
+        sum += u;
+        highest = std::max(highest, u);
+    }
+    QVERIFY(std::abs(sum / draws - 0.5) < 0.01);
+    QVERIFY(highest > 0.999f);
+
+    RandomGenerator clock;
+    clock.SeedFromClock();
+    RandomGenerator unseeded;
+    QVERIFY(clock.Next() != unseeded.Next() || clock.Next() != unseeded.Next());
 }
 
 QTEST_GUILESS_MAIN(TestGenerateProblem)
