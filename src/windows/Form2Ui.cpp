@@ -1,0 +1,47 @@
+#include "windows/Form2Ui.h"
+
+#include "windows/DirList.h"
+#include "windows/PictureButton.h"
+#include "windows/Twips.h"
+#include "windows/UiHelpers.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+// The banner in the title bar: product, version and two contact addresses.
+static const char16_t ProgramBanner[] = u"KOTIRA - 1.1 - kotira@example.org - maestros@example.org";
+
+void Form2Ui::setupUi(QWidget* form) {
+    form->setWindowTitle(QString::fromUtf16(ProgramBanner));
+    SetProgramIcon(form);
+    SetFillColor(form, QColor(0xFF, 0x80, 0xFF));
+    form->setFixedSize(TwipsToPx(6750), TwipsToPx(6615));
+
+    Label2 = new QLabel(QStringLiteral("Selección del grupo de problemas"), form);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    PlaceTwips(Label2, 240, 120, 4215, 375);
+    SetTextColor(Label2, QColor(0xC0, 0x00, 0x00));
+    Label2->setFont(ArialFont(12, true));
+
+    List1 = new QListWidget(form);
+    List1->setObjectName(QStringLiteral("List1"));
+    PlaceTwips(List1, 120, 480, 6495, 4845);
+    KeepSystemColors(List1);
+    QPalette list = List1->palette();
+    list.setColor(QPalette::Base, QColor(0xFF, 0x80, 0x00));
+    list.setColor(QPalette::Text, QColor(0xFF, 0xFF, 0xFF));
+    List1->setPalette(list);
+    List1->setFont(ArialFont(18, true));
+
+    Command1 = new PictureButton(form);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    PlaceTwips(Command1, 120, 5400, 6495, 1095);
+    Command1->setText(QStringLiteral("ACEPTAR"));
+    Command1->SetBackColor(QColor(0x00, 0xFF, 0x00));
+    Command1->setFont(ArialFont(27.75, true));
+
+    Dir1 = new DirList(form);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    PlaceTwips(Dir1, 5760, 240, 615, 315);
+    Dir1->hide();
+}

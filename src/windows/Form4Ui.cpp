@@ -1,0 +1,18 @@
+#include "windows/Form4Ui.h"
+
+#include "windows/SvgPicture.h"
+#include "windows/Twips.h"
+#include "windows/UiHelpers.h"
+
+void Form4Ui::setupUi(QWidget* form) {
+    form->setWindowTitle(QStringLiteral("KOTIRA"));
+    MakeFrameless(form);
+    SetProgramIcon(form);
+    SetFillColor(form, QColor(0x00, 0x00, 0x80)); // the title picture's own blue, under it
+    form->setFixedSize(TwipsToPx(6390), TwipsToPx(5355));
+
+    // The title picture covers the window; clicks go through it to the window.
+    auto* title = new SvgPicture(QStringLiteral(":/resources/title.svg"), form);
+    title->setObjectName(QStringLiteral("TitlePicture"));
+    title->setGeometry(form->rect());
+}

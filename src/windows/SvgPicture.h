@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QSvgRenderer;
+
+// An SVG picture stretched over the whole widget, drawn afresh at every paint so it stays crisp at
+// any size and device pixel ratio. It lets mouse events through to the window beneath.
+class SvgPicture : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SvgPicture(const QString& resourcePath, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QSvgRenderer* renderer_;
+};
