@@ -16,9 +16,10 @@ struct ExerciseState;
 // the "\datos" folder (W + ".txt", letter case ignored) is replaced by a random line of that list;
 // "=N" repeats the replacement of the first word equal to N; any other word stands as written.
 // Line 2 is either "TEXTO" (any letter case): a choice problem whose choices are lines 4 onward;
-// or an expression read strictly from left to right, operands at even positions (NUMERO... words
-// and positive numbers) and + - * / at odd ones. Numeric problems are drawn again until the
-// result is greater than -1, at most MaxAttempts times; the last attempt stands then.
+// or an expression read strictly from left to right: operand values come from its NUMERO... words
+// and positive numbers wherever they stand, operators + - * / count only at odd positions. Numeric
+// problems are drawn again until the result is greater than -1, at most MaxAttempts times; the
+// last attempt stands then.
 //
 // A template that cannot be read (or has no line at all) gives an empty numeric problem: no
 // statement, no words, no tokens, result 0. A back-reference to a name that no word has shows the
