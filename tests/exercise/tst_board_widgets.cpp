@@ -404,6 +404,7 @@ void TestBoardWidgets::clearBoardOnWidgets() {
     QVERIFY(w.state.FirstLabelUsed);
     QVERIFY(w.state.FirstBarUsed);
     QVERIFY(gone.isNull());
+    QVERIFY(w.ui.Picture2->updatesEnabled()); // held back only while clearing
     int labelsLeft = 0;
     for (const QLabel* child : w.ui.Picture2->findChildren<QLabel*>())
         labelsLeft += child->objectName().startsWith("Label1(") ? 1 : 0;
