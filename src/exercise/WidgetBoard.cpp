@@ -14,7 +14,7 @@
 
 namespace {
 
-QColor ForegroundOf(const QWidget* widget, QPalette::ColorRole role) {
+QColor RoleColor(const QWidget* widget, QPalette::ColorRole role) {
     return widget->palette().color(role);
 }
 
@@ -143,7 +143,7 @@ void WidgetBoard::SetLabelColor(int i, const QColor& color) {
 
 QColor WidgetBoard::LabelColor(int i) const {
     const QLabel* label = Label(i);
-    return label ? ForegroundOf(label, QPalette::WindowText) : QColor();
+    return label ? RoleColor(label, QPalette::WindowText) : QColor();
 }
 
 double WidgetBoard::LabelLeft(int i) const {
@@ -322,7 +322,7 @@ void WidgetBoard::SetBarColor(int i, const QColor& color) {
 
 QColor WidgetBoard::BarColor(int i) const {
     const QFrame* bar = Bar(i);
-    return bar ? ForegroundOf(bar, QPalette::Window) : QColor();
+    return bar ? RoleColor(bar, QPalette::Window) : QColor();
 }
 
 // ---- palette
