@@ -130,8 +130,6 @@ private slots:
     void missingFileShowsNothing();
     void brokenFilesAreSilent_data();
     void brokenFilesAreSilent();
-    void cutShortFilesEndAtMostOnce_data();
-    void cutShortFilesEndAtMostOnce();
 
 private:
     QString write(const QString& name, const QByteArray& bytes);
@@ -298,22 +296,6 @@ void TestAnimatedPicture::brokenFilesAreSilent() {
     picture_->LoadFile(write(QStringLiteral("fine.gif"), MakeGif({Green}, 5, -1)));
     QVERIFY(ends.wait(5000));
     QCOMPARE(ShownAt(*picture_, QPoint(20, 15)), Green);
-}
-
-void TestAnimatedPicture::cutShortFilesEndAtMostOnce_data() {
-    QTest::addColumn<int>("keep"); // bytes kept of a three-frame animation
-    const int size = int(MakeGif({Red, Green, Blue}, 5, 0).size());
-    for (int keep = 48; keep < size; keep += 7)
-        QTest::addRow("%d of %d bytes", keep, size) << keep;
-}
-
-void TestAnimatedPicture::cutShortFilesEndAtMostOnce() {
-    // Whatever frames can be read are played; the control neither crashes nor ends twice.
-    QFETCH(int, keep);
-    QSignalSpy ends(picture_, &AnimatedPicture::GifEnd);
-    picture_->LoadFile(write(QStringLiteral("cut.gif"), MakeGif({Red, Green, Blue}, 5, 0).left(keep)));
-    QTest::qWait(400);
-    QVERIFY(ends.count() <= 1);
 }
 
 QTEST_MAIN(TestAnimatedPicture)
