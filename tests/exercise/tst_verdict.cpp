@@ -19,8 +19,7 @@ private slots:
     void arrows();
 };
 
-void TestVerdict::numericAnswers_data()
-{
+void TestVerdict::numericAnswers_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<double>("result");
     QTest::addColumn<bool>("right");
@@ -39,16 +38,14 @@ void TestVerdict::numericAnswers_data()
     QTest::newRow("no tolerance") << "0.30000000000000004" << 0.3 << false;
 }
 
-void TestVerdict::numericAnswers()
-{
+void TestVerdict::numericAnswers() {
     QFETCH(QString, answer);
     QFETCH(double, result);
     QFETCH(bool, right);
     QCOMPARE(IsRightNumber(answer, result), right);
 }
 
-void TestVerdict::choiceAnswers_data()
-{
+void TestVerdict::choiceAnswers_data() {
     QTest::addColumn<QString>("choice");
     QTest::addColumn<bool>("right");
     QTest::newRow("marked choice") << "12 euros " << true;
@@ -58,29 +55,25 @@ void TestVerdict::choiceAnswers_data()
     QTest::newRow("tab is not a space") << "12\t" << false;
 }
 
-void TestVerdict::choiceAnswers()
-{
+void TestVerdict::choiceAnswers() {
     QFETCH(QString, choice);
     QFETCH(bool, right);
     QCOMPARE(IsRightChoice(choice), right);
 }
 
-void TestVerdict::reportPieces()
-{
+void TestVerdict::reportPieces() {
     QCOMPARE(ReportHeading(1, "Ana tiene 3 cromos . "), QString("\r\n\r\n( 1 )\r\nAna tiene 3 cromos . "));
     QCOMPARE(ReportHeading(32767, ""), QString("\r\n\r\n( 32767 )\r\n"));
     QCOMPARE(ReportResultLine("MUY BIEN", "12 euros "), QString("\r\n  *** MUY BIEN *** <  12 euros   >"));
 }
 
-void TestVerdict::entryCountStopsAt32767()
-{
+void TestVerdict::entryCountStopsAt32767() {
     QCOMPARE(NextEntryCount(0), qint16(1));
     QCOMPARE(NextEntryCount(32766), qint16(32767));
     QCOMPARE(NextEntryCount(32767), qint16(32767));
 }
 
-void TestVerdict::arrows_data()
-{
+void TestVerdict::arrows_data() {
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("files");
@@ -98,8 +91,7 @@ void TestVerdict::arrows_data()
     QTest::newRow("no overflow at the bottom") << -32768 << 0 << 0 << 1;
 }
 
-void TestVerdict::arrows()
-{
+void TestVerdict::arrows() {
     QFETCH(int, number);
     QFETCH(int, index);
     QFETCH(int, files);

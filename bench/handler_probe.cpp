@@ -1,0 +1,124 @@
+// Times the exercise window's handlers on the shipped content, in this process:
+//   kotira_handler_probe handlers   confirm to first problem, a move, a check (also with a
+//                                   report of 10,000 entries)
+//   kotira_handler_probe rss        resident memory after 200 problems
+#include "Rss.h"
+
+#include "app/Form4.h"
+#include "app/Program.h"
+#include "problems/Form1.h"
+#include "report/Form3.h"
+#include "selection/Form2.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct Figures {
+    double median = 0, p99 = 0, max = 0;
+};
+
+Figures Summarise(std::vector<double> micros)
+{
+    std::sort(micros.begin(), micros.end());
+    if (micros.empty())
+        return {};
+    return {micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back()};
+}
+
+// What returning to the event loop does between two of the pupil's actions: paint, and delete
+// what handlers handed over for deletion (replaced animations).
+void LetTheLoopRun()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+template <typename F> double TimeMicros(F&& f)
+{
+    QElapsedTimer timer;
+    timer.start();
+    f();
+    return timer.nsecsElapsed() / 1000.0;
+}
+
+void Print(const char* name, const Figures& f)
+{
+    std::printf("%-28s median %8.1f us   p99 %8.1f us   max %8.1f us\n", name, f.median, f.p99, f.max);
+}
+
+// A move, then a timed check of a wrong answer (the heading is written too).
+Figures TimeChecks(Form1& form, int count)
+{
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        form.Command1_Click(1);
+        form.ui.Text2->setText(QStringLiteral("-5"));
+        times.push_back(TimeMicros([&] { form.Command8_Click(); }));
+        LetTheLoopRun();
+    }
+    return Summarise(times);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const bool rss = argc > 1 && std::strcmp(argv[1], "rss") == 0;
+    SetEndProgramHook([] {});
+
+    StartProgram();
+    LetTheLoopRun();
+    Form4::Instance().Form_Click();
+    LetTheLoopRun();
+
+    // Confirm in the group window up to the first problem painted.
+    Form2& groups = Form2::Instance();
+    const double confirm = TimeMicros([&] {
+        groups.Command1_Click();
+        LetTheLoopRun();
+    });
+    Form1& form = Form1::Instance();
+
+    if (rss) {
+        for (int i = 0; i < 200; ++i) {
+            form.Command1_Click(1);
+            form.ui.Text2->setText(QStringLiteral("1"));
+            form.Command8_Click();
+            LetTheLoopRun();
+        }
+        std::printf("%ld\n", ResidentKb());
+        UnloadProgramWindows();
+        return 0;
+    }
+
+    std::printf("%-28s %8.2f ms\n", "confirm to first problem", confirm / 1000.0);
+
+    std::vector<double> moves;
+    for (int i = 0; i < 2000; ++i) {
+        moves.push_back(TimeMicros([&] { form.Command1_Click(1); }));
+        LetTheLoopRun();
+    }
+    Print("move (Command1_Click)", Summarise(moves));
+
+    Print("check, short report", TimeChecks(form, 1000));
+    while (form.state.EntryCount < 10000) {
+        form.Command1_Click(1);
+        form.Command8_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::printf("%-28s %8d entries, %lld characters\n", "report now holds", int(form.state.EntryCount),
+                static_cast<long long>(Form3::Instance().ReportText().size()));
+    Print("check, 10,000 entries", TimeChecks(form, 1000));
+
+    UnloadProgramWindows();
+    return 0;
+}
