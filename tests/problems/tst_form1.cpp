@@ -52,6 +52,8 @@ private slots:
     void aHundredGroups();
     void exitQuestionBothWays();
     void watchingAnimationHidesAtItsEnd();
+    void eraserKeepsTheAnswer();
+    void groupButtonBringsTheGroupWindow();
 
 private:
     Form1& openGroup(const QString& name, int index);
@@ -390,6 +392,38 @@ void TestForm1::watchingAnimationHidesAtItsEnd()
     QVERIFY(form.ui.Fandorel1->isHidden());
     form.Fandorel1_GifEnd(0);
     QVERIFY(form.ui.Fandorel1->isHidden());
+}
+
+void TestForm1::eraserKeepsTheAnswer()
+{
+    Form1& form = openGroup("A", 0);
+    form.ui.Command2[0]->click();
+    form.ui.Command2[1]->click();
+    QCOMPARE(form.state.LastLabel, 1);
+    form.ui.Text2->setText("23");
+    cues_.clear();
+    form.Command5_Click();
+    QCOMPARE(cues_, QStringList{"\\sonidos\\operacion.WAV"});
+    QCOMPARE(form.state.LastLabel, 0);
+    QCOMPARE(int(form.ui.Label1.size()), 1);
+    QVERIFY(form.ui.Label1[0]->isHidden());
+    QCOMPARE(form.ui.Text2->text(), QString("23"));
+}
+
+void TestForm1::groupButtonBringsTheGroupWindow()
+{
+    Form1& form = openGroup("A", 0);
+    form.Command8_Click();
+    QVERIFY(form.state.HeadingWritten);
+    cues_.clear();
+    form.Command7_Click(1);
+    QVERIFY(Form2::Existing() && Form2::Existing()->isVisible());
+    QCOMPARE(ActiveProgramWindow(), static_cast<QWidget*>(Form2::Existing()));
+    QVERIFY(!form.state.HeadingWritten);
+    // The group window's load selects its first entry, with its own cue, after the button's.
+    QCOMPARE(cues_.first(), QString("\\sonidos\\pulsax.WAV"));
+    // The exercise window keeps its answer and problem while the group window is in front.
+    QCOMPARE(form.ui.Text3->toPlainText(), statementOf(1));
 }
 
 QTEST_MAIN(TestForm1)
