@@ -67,10 +67,10 @@ inline bool DecodesAsUtf8(const QByteArray& bytes) {
 }
 
 // Lines a line-by-line reader finds in the bytes: every CR LF, lone CR and lone LF ends one, and
-// text after the last line end is one more.
+// text after the last line end is one more. A UTF-8 byte-order mark is no text.
 inline qsizetype CountLines(const QByteArray& bytes) {
     qsizetype lines = 0;
-    qsizetype i = 0;
+    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     const qsizetype size = bytes.size();
     bool open = false;
     while (i < size) {
