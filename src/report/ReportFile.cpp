@@ -38,7 +38,11 @@ bool Save(const QString& path, QStringView reportText, QString* errorString) {
     // Never fall back to writing over the old file in place: that is what loses a report.
     file.setDirectWriteFallback(false);
     const QByteArray bytes = FileBytes(reportText);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // Unbuffered, so that a short write (disk full, file size limit) shows in write()'s count: a
+    // buffered QFileDevice loses it at the flush inside commit(), which then renames a cut-off
+    // report over the old one.
+    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                       file.write(bytes) == bytes.size() && file.commit();
     if (!saved && errorString)
         *errorString = file.errorString();
     return saved;
