@@ -176,10 +176,18 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
         }
     }
 
-    QString statement;
+    // An attempt changes only the draws, what the back-references show and the first MaxWords
+    // literals' entries; the statement is put together once, from the attempt that stands, so a
+    // long statement that is drawn again thousands of times does not cost thousands of copies.
+    std::vector<qsizetype> changing;
+    for (qsizetype i = 0; i < wordCount; ++i) {
+        if (kinds[i].kind != WordKind::Literal || i < MaxWords)
+            changing.push_back(i);
+    }
+    std::vector<QString> shown(wordCount); // list words and back-references: what they showed
+
     for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
-        statement.clear();
-        for (qsizetype i = 0; i < wordCount; ++i) {
+        for (const qsizetype i : changing) {
             const Word& kind = kinds[i];
             switch (kind.kind) {
             case WordKind::DataList: {
@@ -192,21 +200,19 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
                                                               std::max<qsizetype>(count - 1, 0));
                 // An empty list shows what the list read before it left in DataLine(0).
                 const QString& item = state.DataLine[drawn];
-                statement += item;
+                shown[i] = item;
                 if (i < MaxWords)
                     state.WordValue[i] = item;
                 break;
             }
             case WordKind::BackReference:
-                statement += kind.referent >= 0 ? state.WordValue[kind.referent] : words[i];
+                // A later word shows what the previous attempt left in it.
+                shown[i] = kind.referent >= 0 ? state.WordValue[kind.referent] : words[i];
                 break;
             case WordKind::Literal:
-                statement += words[i];
-                if (i < MaxWords)
-                    state.WordValue[i] = words[i];
+                state.WordValue[i] = words[i];
                 break;
             }
-            statement += u' ';
         }
 
         if (choiceProblem) {
@@ -250,6 +256,12 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
         state.Scratch = tokens.last();
         if (result > -1) // false for NaN
             break;
+    }
+
+    QString statement;
+    for (qsizetype i = 0; i < wordCount; ++i) {
+        statement += kinds[i].kind == WordKind::Literal ? words[i] : shown[i];
+        statement += u' ';
     }
 
     view.setStatementLine(statementLine);

@@ -260,6 +260,21 @@ void TestGenerateProblem::acceptance_data() {
     QTest::newRow("plus infinity is accepted")
         << "NUMERO1 NUMEROZ"
         << "NUMERO1 / NUMEROZ" << QList<float>{0.0f} << "3 0 " << inf << 2;
+    // A reference to a later literal shows nothing in the first attempt and the literal after.
+    QTest::newRow("reference to a later literal, first attempt")
+        << "=gana NUMERO1 gana"
+        << "NUMERO1 - 5" << QList<float>{N1(9)} << " 9 gana " << 4.0 << 1;
+    QTest::newRow("reference to a later literal, drawn again")
+        << "=gana NUMERO1 gana"
+        << "NUMERO1 - 5" << QList<float>{N1(3), N1(9)} << "gana 9 gana " << 4.0 << 2;
+    QTest::newRow("reference to a reference stays empty")
+        << "==x =x x NUMERO1"
+        << "NUMERO1 - 5" << QList<float>{N1(3), N1(9)} << " x x 9 " << 4.0 << 2;
+    // Ten thousand attempts at a statement of ten thousand words: the last attempt shows.
+    QTest::newRow("10,000 words never accepted")
+        << "NUMEROM " + QString("x ").repeated(9999) + "=NUMEROM"
+        << "NUMEROM" << QList<float>{0.0f, 0.5f} << "-2 " + QString("x ").repeated(9999) + "-2 " << -2.0
+        << MaxAttempts;
 }
 
 void TestGenerateProblem::acceptance() {
@@ -272,10 +287,16 @@ void TestGenerateProblem::acceptance() {
     TempAppFolder app;
     writeLists(app);
     Generation g(std::move(script));
-    g.run(writeTemplate(app, {statementLine, expression}));
+    const QString path = writeTemplate(app, {statementLine, expression});
+    QElapsedTimer timer;
+    timer.start();
+    g.run(path);
+    const qint64 elapsed = timer.elapsed();
     QCOMPARE(g.view.statementText, statement);
     QCOMPARE(g.state.Result, result);
     QCOMPARE(g.random.draws(), draws);
+    // Drawing again must not cost a copy of the whole statement per attempt.
+    QVERIFY2(elapsed < 1000, qPrintable(QString("%1 ms").arg(elapsed)));
 }
 
 void TestGenerateProblem::hopelessTemplateStopsAfterTenThousandAttempts() {
