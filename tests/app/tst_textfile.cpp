@@ -39,6 +39,9 @@ void TestTextFile::readsLines_data() {
     QTest::newRow("CR CR LF") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
     QTest::newRow("spaces and tabs kept") << QByteArray("  x\t \r\n") << QStringList{"  x\t "};
     QTest::newRow("mixed ends") << QByteArray("a\nb\r\nc") << QStringList{"a", "b", "c"};
+    // The byte-order mark is no text: a file of nothing else is empty.
+    QTest::newRow("only a byte-order mark") << QByteArray("\xEF\xBB\xBF") << QStringList{};
+    QTest::newRow("byte-order mark and a line end") << QByteArray("\xEF\xBB\xBF\r\n") << QStringList{""};
 }
 
 void TestTextFile::readsLines() {
