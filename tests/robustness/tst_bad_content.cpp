@@ -83,6 +83,8 @@ enum class Damage {
     ReadOnlyAppFolder,
     ReportIsFolder,
     FileSizeLimit,
+    PipesForContent,
+    ReportIsPipe,
 };
 
 const QString TestGroup = QStringLiteral("0 Pruebas");
@@ -147,6 +149,7 @@ private:
     void damage(Damage kind);
     void removeAll(const QString& relative);
     void makeFolderAt(const QString& relative);
+    void makePipeAt(const QString& relative);
     void chmodRelative(const QString& relative, mode_t mode);
     QString appPath(const QString& relative) const { return app_->path() + u'/' + relative; }
 
@@ -221,6 +224,11 @@ void TestBadContent::makeFolderAt(const QString& relative) {
     app_->mkdir(relative);
     // Not empty, so that nothing could take it for a missing or blank file.
     app_->write(relative + "/dentro.txt", "x\r\n");
+}
+
+void TestBadContent::makePipeAt(const QString& relative) {
+    removeAll(relative);
+    QVERIFY(::mkfifo(QFile::encodeName(appPath(relative)).constData(), 0644) == 0);
 }
 
 void TestBadContent::chmodRelative(const QString& relative, mode_t mode) {
@@ -394,6 +402,17 @@ void TestBadContent::damage(Damage kind) {
     case Damage::FileSizeLimit:
         // Applied right before the save; see windowsSurvive().
         break;
+    case Damage::PipesForContent:
+        // Opening a named pipe for reading waits for a writer that never comes.
+        for (const QString& name :
+             {"Problemas/" + TestGroup + "/3.txt", QStringLiteral("datos/NOMBRE.txt"),
+              QStringLiteral("configuracion/idioma.txt"), QStringLiteral("sonidos/pasaejercicio.WAV"),
+              QStringLiteral("sonidos/fallo.WAV")})
+            makePipeAt(name);
+        break;
+    case Damage::ReportIsPipe:
+        makePipeAt("texto.txt");
+        break;
     }
 }
 
@@ -517,6 +536,10 @@ void TestBadContent::windowsSurvive_data() {
         << Damage::ReportIsFolder << TestGroup << plain << ready << true << NaN;
     QTest::newRow("file size limit while saving")
         << Damage::FileSizeLimit << TestGroup << plain << ready << true << NaN;
+    QTest::newRow("named pipes where content files are")
+        << Damage::PipesForContent << TestGroup << "NOMBRE tiene 2 cromos " << QString() << false << 3.0;
+    QTest::newRow("named pipe where texto.txt is")
+        << Damage::ReportIsPipe << TestGroup << plain << ready << false << 3.0;
 }
 
 void TestBadContent::windowsSurvive() {
