@@ -5,6 +5,7 @@
 #include "exercise/Verdict.h"
 #include "problems/Form1.h"
 #include "report/Form3.h"
+#include "report/ReportFile.h"
 #include "windows/AnimatedPicture.h"
 #include "windows/BoardWidget.h"
 #include "windows/PictureButton.h"
@@ -12,6 +13,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+
+namespace {
+
+// The statement as the box shows it, non-breaking spaces kept (the plain-text view drops them).
+QString StatementText(const QPlainTextEdit* box) { return ReportFile::WithCrLf(box->document()->toRawText()); }
+
+} // namespace
 
 void Form1::Command8_Click()
 {
@@ -23,7 +31,7 @@ void Form1::Command8_Click()
     // 3. Heading, once per problem.
     if (!state.HeadingWritten) {
         state.EntryCount = NextEntryCount(state.EntryCount);
-        Form3::Instance().AppendReport(ReportHeading(state.EntryCount, ui.Text3->toPlainText()));
+        Form3::Instance().AppendReport(ReportHeading(state.EntryCount, StatementText(ui.Text3)));
     }
     // 4. Judge: the chooser when it is shown (choice problem), else the answer box.
     const bool choiceProblem = !ui.Combo2->isHidden();
@@ -34,6 +42,10 @@ void Form1::Command8_Click()
         PlayCue(u"\\sonidos\\acierto.WAV");
         ui.Fandorel2->LoadFile(AppPath(u"\\gifs\\acierto2.gif"));
         ui.Command8->setText(state.LangText[1]);
+        // A disabled button hands the focus on; give it to the next-problem arrow, where a pupil
+        // using the keyboard goes next, rather than to the group window's button.
+        if (ui.Command8->hasFocus())
+            ui.Command1[1]->setFocus();
         ui.Command8->setEnabled(false);
         ui.Command8->SetBackColor(QColor(0x00, 0x00, 0xFF));
     } else {

@@ -10,13 +10,8 @@
 Workspace::Workspace(ExerciseState& state, BoardView& view) : state_(state), view_(view) {}
 
 int Workspace::half(double s) {
-    // nearbyint rounds in the current mode, which is to nearest with halves to even unless
-    // someone changed it; say so explicitly rather than rely on it.
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double whole = std::nearbyint(s);
-    std::fesetround(previous);
-    return static_cast<int>(static_cast<long long>(whole) / 2);
+    // nearbyint in the default rounding mode: to nearest, halves to the even neighbour.
+    return static_cast<int>(static_cast<long long>(std::nearbyint(s)) / 2);
 }
 
 QColor Workspace::PenColor() const {

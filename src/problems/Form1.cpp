@@ -78,6 +78,8 @@ Form1::Form1() : parts_(std::make_unique<Parts>())
     connect(ui.Fandorel1, &AnimatedPicture::GifEnd, this, &Form1::Fandorel1_GifEnd);
 
     RegisterProgramWindow(this, [this] { Form_Activate(); });
+    // The first control of the tab order that can take the focus; the hidden ones before it can't.
+    ui.Command1[0]->setFocus();
 }
 
 Form1::~Form1()

@@ -17,5 +17,5 @@ struct Form1::Parts {
 };
 
 // The template path of the current problem of the chosen group: GroupPath + "\" + n + ".txt".
-QString CurrentTemplatePath(const ExerciseState& state);
+QString CurrentTemplatePath(ExerciseState& state);
 QString TemplatePath(int number);

@@ -95,9 +95,7 @@ Form3::~Form3() {
 }
 
 void Form3::ShowFromProgram() {
-    show();
-    raise();
-    activateWindow();
+    BringToFront(this);
     MakeActiveProgramWindow(this);
 }
 
@@ -105,7 +103,6 @@ void Form3::Form_Load() {
     MatchExerciseWindow();
     ui.Text1->setPlainText(Module1::ReportTitle + QStringLiteral(" - ") +
                            QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
-    ui.Text1->document()->setUndoRedoEnabled(false);
 }
 
 void Form3::MatchExerciseWindow() {

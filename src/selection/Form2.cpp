@@ -61,9 +61,7 @@ Form2::~Form2() {
 }
 
 void Form2::ShowFromProgram() {
-    show();
-    raise();
-    activateWindow();
+    BringToFront(this);
     MakeActiveProgramWindow(this);
 }
 
@@ -100,7 +98,8 @@ void Form2::List1_Click() {
     PlayCue(u"\\sonidos\\lista.WAV");
     const int row = ui.List1->currentRow();
     Module1::GroupIndex = static_cast<qint16>(row);
-    Module1::GroupPath = AppPath(QStringLiteral("\\problemas\\") + ui.List1->item(row)->text());
+    // The entry is the folder's own name as listed: joined as it is, never cut at a backslash.
+    Module1::GroupPath = AppPath(u"\\problemas") + u'/' + ui.List1->item(row)->text();
 }
 
 void Form2::Command1_Click() {

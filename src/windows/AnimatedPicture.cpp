@@ -4,6 +4,9 @@
 
 AnimatedPicture::AnimatedPicture(QWidget* parent) : QLabel(parent) {
     setScaledContents(true);
+    // An animation only shows: the pointer works on whatever lies under it (the board, the
+    // statement), also while an animation that failed to load is left shown and empty.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setAlignment(Qt::AlignCenter);
     lastFrameTimer_.setSingleShot(true);
     connect(&lastFrameTimer_, &QTimer::timeout, this, &AnimatedPicture::endPass);

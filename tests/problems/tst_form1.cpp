@@ -53,6 +53,8 @@ private slots:
     void exitQuestionBothWays();
     void watchingAnimationHidesAtItsEnd();
     void eraserKeepsTheAnswer();
+    void keyboardFocus();
+    void nonBreakingSpacesReachTheReport();
     void groupButtonBringsTheGroupWindow();
 
 private:
@@ -424,6 +426,28 @@ void TestForm1::groupButtonBringsTheGroupWindow()
     QCOMPARE(cues_.first(), QString("\\sonidos\\pulsax.WAV"));
     // The exercise window keeps its answer and problem while the group window is in front.
     QCOMPARE(form.ui.Text3->toPlainText(), statementOf(1));
+}
+
+void TestForm1::keyboardFocus()
+{
+    Form1& form = openGroup("A", 0);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    // The hidden controls first in the tab order can't take it: the left arrow has it.
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.ui.Command1[0]));
+    // A right answer disables the check button; the focus goes on to the next-problem arrow.
+    form.ui.Text2->setText("7");
+    form.ui.Command8->setFocus();
+    QTest::keyClick(form.ui.Command8, Qt::Key_Space);
+    QCOMPARE(form.ui.Command8->text(), QString("BIEN"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.ui.Command1[1]));
+}
+
+void TestForm1::nonBreakingSpacesReachTheReport()
+{
+    app_->writeLines("Problemas/A/1.txt", {QString("Cuesta 10\u00A0000 euros"), "5"});
+    Form1& form = openGroup("A", 0);
+    form.Command8_Click();
+    QVERIFY(Form3::Existing()->ReportText().contains(QString("\r\nCuesta 10\u00A0000 euros \r\n")));
 }
 
 QTEST_MAIN(TestForm1)

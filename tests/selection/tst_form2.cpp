@@ -26,6 +26,8 @@ private slots:
     void groupsAreListedSortedByName();
     void firstGroupIsSelectedOnOpening();
     void onlyOrdinaryFoldersAreGroups();
+    void groupNamesAreTakenAsTheyAre_data();
+    void groupNamesAreTakenAsTheyAre();
     void captionsFromTheLanguageFile_data();
     void captionsFromTheLanguageFile();
     void selectingAnEntry_data();
@@ -97,6 +99,22 @@ void TestForm2::groupsAreListedSortedByName() {
     for (const QString& name : created)
         app.mkdir("Problemas/" + name);
     QCOMPARE(entries(), listed);
+}
+
+void TestForm2::groupNamesAreTakenAsTheyAre_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("spaces and accents") << "Problemas de división";
+    QTest::newRow("a backslash in the name") << "Sumas\\llevando";
+    QTest::newRow("a dot at the end") << "Repaso.";
+}
+
+void TestForm2::groupNamesAreTakenAsTheyAre() {
+    QFETCH(QString, name);
+    TempAppFolder app;
+    const QString folder = app.mkdir("PROBLEMAS/" + name);
+    Form2::Instance();
+    QCOMPARE(entries(), QStringList{name});
+    QCOMPARE(Module1::GroupPath, folder);
 }
 
 void TestForm2::firstGroupIsSelectedOnOpening() {
