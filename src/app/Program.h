@@ -25,8 +25,8 @@ QWidget* ActiveProgramWindow();
 // Shows a window, brings it to the front and asks the desktop to activate it.
 void BringToFront(QWidget* window);
 
-// Ends the program at once: every window is hidden and deleted, every cue and animation stopped,
-// and the event loop is told to quit. No further handler of any window runs.
+// Ends the program at once: every window is hidden, every cue released, and the event loop is
+// told to quit; main() then deletes the windows. No further handler of any window runs.
 void EndProgram();
 
 // Tests replace the ending (they keep their own event loop) and see that it was asked for.
