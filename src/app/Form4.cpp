@@ -1,5 +1,7 @@
 #include "app/Form4.h"
 
+#include "app/ProgramLocale.h"
+
 #include "app/Cue.h"
 #include "app/Program.h"
 #include "problems/Form1.h"
@@ -110,6 +112,7 @@ void StartProgram() {
     QApplication::setApplicationName(QStringLiteral("KOTIRA"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/kotira.svg")));
+    InstallQtTranslation(*QCoreApplication::instance());
     Form4& startUp = Form4::Instance();
     startUp.show();
     MakeActiveProgramWindow(&startUp);

@@ -2,11 +2,17 @@
 
 #include "app/NumericValue.h"
 
+#include <cmath>
 #include <limits>
 
 bool IsRightChoice(const QString& choice) { return choice.endsWith(u' '); }
 
-bool IsRightNumber(const QString& answer, double result) { return NumericValue(answer) == result; }
+bool IsRightNumber(const QString& answer, double result)
+{
+    // A number too large for a real is never right, even against a result that overflowed.
+    const double value = NumericValue(answer);
+    return std::isfinite(value) && value == result;
+}
 
 QString ReportHeading(int entryNumber, const QString& statement)
 {

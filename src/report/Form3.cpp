@@ -13,6 +13,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFrame>
+#include "app/ProgramLocale.h"
+
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -102,7 +104,7 @@ void Form3::ShowFromProgram() {
 void Form3::Form_Load() {
     MatchExerciseWindow();
     ui.Text1->setPlainText(Module1::ReportTitle + QStringLiteral(" - ") +
-                           QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
+                           GeneralDateTime(QDateTime::currentDateTime()));
 }
 
 void Form3::MatchExerciseWindow() {

@@ -35,6 +35,7 @@ void TestVerdict::numericAnswers_data() {
     QTest::newRow("decimal point") << "2.5" << 2.5 << true;
     QTest::newRow("comma is no separator") << "2,5" << 2.5 << false;
     QTest::newRow("too large for a real") << "1e999" << 1e308 << false;
+    QTest::newRow("too large, against a division by zero") << "1e400" << qInf() << false;
     QTest::newRow("no tolerance") << "0.30000000000000004" << 0.3 << false;
 }
 
