@@ -67,10 +67,13 @@ inline bool DecodesAsUtf8(const QByteArray& bytes) {
 }
 
 // Lines a line-by-line reader finds in the bytes: every CR LF, lone CR and lone LF ends one, and
-// text after the last line end is one more. A UTF-8 byte-order mark is no text.
+// text after the last line end is one more. A UTF-8 byte-order mark is no text, and nor is a
+// second one right after it (Qt's UTF-8 decoder drops one more).
 inline qsizetype CountLines(const QByteArray& bytes) {
     qsizetype lines = 0;
-    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    qsizetype i = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        i = bytes.startsWith("\xEF\xBB\xBF\xEF\xBB\xBF") ? 6 : 3;
     const qsizetype size = bytes.size();
     bool open = false;
     while (i < size) {
