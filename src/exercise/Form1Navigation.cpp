@@ -18,13 +18,7 @@ void Form1::Command1_Click(int Index)
     // 1.
     state.HeadingWritten = false;
     // 2. Reset the view; the check button is ready again.
-    ui.Command8->setText(state.LangText[0]);
-    ClearBoard();
-    ui.Text2->clear();
-    ui.Command8->setEnabled(true);
-    ui.Command8->SetBackColor(QColor(0xFF, 0xFF, 0xFF));
-    ui.Fandorel2->hide();
-    ui.Text3->clear();
+    ResetView();
     // 3.
     PlayCue(u"\\sonidos\\pasaejercicio.WAV");
     // 4. Move the number; it is stored even when no template answers to it.

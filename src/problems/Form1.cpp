@@ -141,6 +141,15 @@ void Form1::Form_Load()
 void Form1::Form_Activate()
 {
     ui.File1->SetPath(Module1::GroupPath);
+    ResetView();
+    qint16& number = state.ProblemNumberOf(Module1::GroupIndex);
+    if (number == 0)
+        number = 1;
+    GenerateProblem(CurrentTemplatePath(state));
+}
+
+void Form1::ResetView()
+{
     ui.Command8->setText(state.LangText[0]);
     ClearBoard();
     ui.Text2->clear();
@@ -148,10 +157,6 @@ void Form1::Form_Activate()
     ui.Command8->SetBackColor(QColor(0xFF, 0xFF, 0xFF));
     ui.Fandorel2->hide();
     ui.Text3->clear();
-    qint16& number = state.ProblemNumberOf(Module1::GroupIndex);
-    if (number == 0)
-        number = 1;
-    GenerateProblem(CurrentTemplatePath(state));
 }
 
 void Form1::GenerateProblem(const QString& templatePath)

@@ -47,6 +47,9 @@ public:
     void Fandorel1_GifEnd(int repaint);
 
     void ClearBoard();
+    // The check button ready, the board, the answer, the statement and the verdict animation
+    // cleared: the common start of an activation and of a move to another problem.
+    void ResetView();
     void GenerateProblem(const QString& templatePath);
 
 protected:
