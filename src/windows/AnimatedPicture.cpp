@@ -1,5 +1,7 @@
 #include "windows/AnimatedPicture.h"
 
+#include "app/AppFolder.h"
+
 #include <QMovie>
 
 AnimatedPicture::AnimatedPicture(QWidget* parent) : QLabel(parent) {
@@ -14,6 +16,9 @@ AnimatedPicture::AnimatedPicture(QWidget* parent) : QLabel(parent) {
 
 void AnimatedPicture::LoadFile(const QString& fullPath) {
     dropMovie();
+    // Only an ordinary file: the movie reader would wait for ever on a named pipe.
+    if (!IsOrdinaryFile(fullPath))
+        return;
 
     auto* movie = new QMovie(fullPath, QByteArray(), this);
     if (!movie->isValid()) {

@@ -407,7 +407,8 @@ void TestBadContent::damage(Damage kind) {
         for (const QString& name :
              {"Problemas/" + TestGroup + "/3.txt", QStringLiteral("datos/NOMBRE.txt"),
               QStringLiteral("configuracion/idioma.txt"), QStringLiteral("sonidos/pasaejercicio.WAV"),
-              QStringLiteral("sonidos/fallo.WAV")})
+              QStringLiteral("sonidos/fallo.WAV"), QStringLiteral("gifs/miro.gif"),
+              QStringLiteral("gifs/fallo2.gif")})
             makePipeAt(name);
         break;
     case Damage::ReportIsPipe:
