@@ -11,8 +11,7 @@ public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !armed_) {
             armed_ = true;
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);

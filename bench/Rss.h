@@ -4,8 +4,7 @@
 #include <QRegularExpression>
 
 // Resident memory of this process in kB, from /proc (Linux).
-inline long ResidentKb()
-{
+inline long ResidentKb() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;

@@ -25,8 +25,7 @@ struct Figures {
     double median = 0, p99 = 0, max = 0;
 };
 
-Figures Summarise(std::vector<double> micros)
-{
+Figures Summarise(std::vector<double> micros) {
     std::sort(micros.begin(), micros.end());
     if (micros.empty())
         return {};
@@ -35,28 +34,24 @@ Figures Summarise(std::vector<double> micros)
 
 // What returning to the event loop does between two of the pupil's actions: paint, and delete
 // what handlers handed over for deletion (replaced animations).
-void LetTheLoopRun()
-{
+void LetTheLoopRun() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-template <typename F> double TimeMicros(F&& f)
-{
+template <typename F> double TimeMicros(F&& f) {
     QElapsedTimer timer;
     timer.start();
     f();
     return timer.nsecsElapsed() / 1000.0;
 }
 
-void Print(const char* name, const Figures& f)
-{
+void Print(const char* name, const Figures& f) {
     std::printf("%-28s median %8.1f us   p99 %8.1f us   max %8.1f us\n", name, f.median, f.p99, f.max);
 }
 
 // A move, then a timed check of a wrong answer (the heading is written too).
-Figures TimeChecks(Form1& form, int count)
-{
+Figures TimeChecks(Form1& form, int count) {
     std::vector<double> times;
     for (int i = 0; i < count; ++i) {
         form.Command1_Click(1);
@@ -69,8 +64,7 @@ Figures TimeChecks(Form1& form, int count)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const bool rss = argc > 1 && std::strcmp(argv[1], "rss") == 0;
     SetEndProgramHook([] {});

@@ -9,8 +9,7 @@
 
 namespace {
 
-QString& overriddenFolder()
-{
+QString& overriddenFolder() {
     static QString folder;
     return folder;
 }
@@ -22,16 +21,14 @@ struct Listing {
     QHash<QString, QString> byFoldedName; // folded name -> name as stored
 };
 
-std::filesystem::file_time_type folderStamp(const QString& folder, bool& ok)
-{
+std::filesystem::file_time_type folderStamp(const QString& folder, bool& ok) {
     std::error_code error;
     const auto stamp = std::filesystem::last_write_time(std::filesystem::path(folder.toStdString()), error);
     ok = !error;
     return stamp;
 }
 
-const Listing* listingOf(const QString& folder)
-{
+const Listing* listingOf(const QString& folder) {
     static QHash<QString, Listing> cache;
     bool ok = false;
     const auto stamp = folderStamp(folder, ok);
@@ -46,9 +43,8 @@ const Listing* listingOf(const QString& folder)
     Listing listing;
     listing.stamp = stamp;
     // Sorted, so that of two names differing only in case the same one always wins.
-    const QStringList names =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                               QDir::Name);
+    const QStringList names = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& name : names) {
         const QString folded = name.toCaseFolded();
         if (!listing.byFoldedName.contains(folded))
@@ -57,22 +53,26 @@ const Listing* listingOf(const QString& folder)
     return &*cache.insert(folder, std::move(listing));
 }
 
-bool isSeparator(QChar c) { return c == u'\\' || c == u'/'; }
+bool isSeparator(QChar c) {
+    return c == u'\\' || c == u'/';
+}
 
 } // namespace
 
-QString AppFolder()
-{
+QString AppFolder() {
     const QString& folder = overriddenFolder();
     return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
 }
 
-void SetAppFolder(const QString& folder) { overriddenFolder() = folder; }
+void SetAppFolder(const QString& folder) {
+    overriddenFolder() = folder;
+}
 
-QString AppPath(QStringView literal) { return ResolvePath(AppFolder(), literal); }
+QString AppPath(QStringView literal) {
+    return ResolvePath(AppFolder(), literal);
+}
 
-QString ResolvePath(const QString& base, QStringView literal)
-{
+QString ResolvePath(const QString& base, QStringView literal) {
     QString path = base;
     while (path.size() > 1 && isSeparator(path.back()))
         path.chop(1);
@@ -102,8 +102,7 @@ QString ResolvePath(const QString& base, QStringView literal)
     return path;
 }
 
-bool IsOrdinaryFile(const QString& path)
-{
+bool IsOrdinaryFile(const QString& path) {
     const QFileInfo info(path);
     return info.isFile() && !info.isHidden();
 }

@@ -9,15 +9,13 @@
 
 namespace {
 
-std::function<void(QStringView)>& observer()
-{
+std::function<void(QStringView)>& observer() {
     static std::function<void(QStringView)> callback;
     return callback;
 }
 
 // One effect per cue file, loaded on first use and kept: loading is what costs, playing is cheap.
-QHash<QString, QSoundEffect*>& effects()
-{
+QHash<QString, QSoundEffect*>& effects() {
     static QHash<QString, QSoundEffect*> loaded;
     return loaded;
 }
@@ -26,8 +24,7 @@ bool releaseHooked = false;
 
 } // namespace
 
-void PlayCue(QStringView literal)
-{
+void PlayCue(QStringView literal) {
     if (observer())
         observer()(literal);
 
@@ -49,8 +46,7 @@ void PlayCue(QStringView literal)
     effect->play();
 }
 
-void ReleaseCues()
-{
+void ReleaseCues() {
     for (QSoundEffect* effect : std::as_const(effects())) {
         effect->stop();
         delete effect;
@@ -58,4 +54,6 @@ void ReleaseCues()
     effects().clear();
 }
 
-void SetCueObserver(std::function<void(QStringView literal)> observer_) { observer() = std::move(observer_); }
+void SetCueObserver(std::function<void(QStringView literal)> observer_) {
+    observer() = std::move(observer_);
+}

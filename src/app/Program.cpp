@@ -12,26 +12,22 @@ struct Registered {
     std::function<void()> onActivate;
 };
 
-QList<Registered>& windows()
-{
+QList<Registered>& windows() {
     static QList<Registered> list;
     return list;
 }
 
-QPointer<QWidget>& activeWindow()
-{
+QPointer<QWidget>& activeWindow() {
     static QPointer<QWidget> active;
     return active;
 }
 
-std::function<void()>& endHook()
-{
+std::function<void()>& endHook() {
     static std::function<void()> hook;
     return hook;
 }
 
-void forgetDeleted()
-{
+void forgetDeleted() {
     windows().removeIf([](const Registered& r) { return r.window.isNull(); });
 }
 
@@ -42,8 +38,7 @@ public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
             for (const Registered& r : std::as_const(windows())) {
                 if (r.window == watched) {
@@ -57,8 +52,7 @@ protected:
     }
 };
 
-void watchActivation()
-{
+void watchActivation() {
     static QPointer<ActivationWatcher> watcher;
     if (!watcher && qApp) {
         watcher = new ActivationWatcher(qApp);
@@ -68,8 +62,7 @@ void watchActivation()
 
 } // namespace
 
-void RegisterProgramWindow(QWidget* window, std::function<void()> onActivate)
-{
+void RegisterProgramWindow(QWidget* window, std::function<void()> onActivate) {
     forgetDeleted();
     watchActivation();
     for (Registered& r : windows()) {
@@ -81,8 +74,7 @@ void RegisterProgramWindow(QWidget* window, std::function<void()> onActivate)
     windows().append({window, std::move(onActivate)});
 }
 
-QList<QWidget*> ProgramWindows()
-{
+QList<QWidget*> ProgramWindows() {
     QList<QWidget*> alive;
     for (const Registered& r : std::as_const(windows()))
         if (r.window)
@@ -90,23 +82,22 @@ QList<QWidget*> ProgramWindows()
     return alive;
 }
 
-bool IsProgramWindow(const QWidget* window)
-{
+bool IsProgramWindow(const QWidget* window) {
     return window && ProgramWindows().contains(const_cast<QWidget*>(window));
 }
 
-bool MakeActiveProgramWindow(QWidget* window)
-{
+bool MakeActiveProgramWindow(QWidget* window) {
     if (activeWindow() == window)
         return false;
     activeWindow() = window;
     return true;
 }
 
-QWidget* ActiveProgramWindow() { return activeWindow(); }
+QWidget* ActiveProgramWindow() {
+    return activeWindow();
+}
 
-void BringToFront(QWidget* window)
-{
+void BringToFront(QWidget* window) {
     window->show();
     // The headless platform of the tests cannot stack windows and says so on every call.
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
@@ -114,8 +105,7 @@ void BringToFront(QWidget* window)
     window->activateWindow();
 }
 
-void EndProgram()
-{
+void EndProgram() {
     if (endHook()) {
         endHook()();
         return;
@@ -126,4 +116,6 @@ void EndProgram()
     QApplication::exit(0);
 }
 
-void SetEndProgramHook(std::function<void()> hook) { endHook() = std::move(hook); }
+void SetEndProgramHook(std::function<void()> hook) {
+    endHook() = std::move(hook);
+}

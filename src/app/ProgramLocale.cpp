@@ -4,14 +4,12 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-QLocale ProgramLocale()
-{
+QLocale ProgramLocale() {
     const QLocale system = QLocale::system();
     return system.language() == QLocale::C ? QLocale(QLocale::Spanish, QLocale::Spain) : system;
 }
 
-void InstallQtTranslation(QCoreApplication& application)
-{
+void InstallQtTranslation(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
     if (translator->load(ProgramLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -20,8 +18,7 @@ void InstallQtTranslation(QCoreApplication& application)
         delete translator;
 }
 
-QString GeneralDateTime(const QDateTime& moment, const QLocale& locale)
-{
+QString GeneralDateTime(const QDateTime& moment, const QLocale& locale) {
     QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
     // Short formats of many regions write the year with two digits; a report keeps all four.
     if (!dateFormat.contains(QStringLiteral("yyyy")))

@@ -11,34 +11,32 @@
 
 namespace {
 
-std::function<int(const QString&)>& questionHook()
-{
+std::function<int(const QString&)>& questionHook() {
     static std::function<int(const QString&)> hook;
     return hook;
 }
 
 // The modal Yes/No question, titled "KOTIRA", no icon: 6 for Yes, 7 for No.
-int AskYesNo(QWidget* parent, const QString& question)
-{
+int AskYesNo(QWidget* parent, const QString& question) {
     if (questionHook())
         return questionHook()(question);
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("KOTIRA"), question, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("KOTIRA"), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
     return box.exec() == QMessageBox::Yes ? 6 : 7;
 }
 
 } // namespace
 
-void Form1::SetQuestionHook(std::function<int(const QString& question)> hook) { questionHook() = std::move(hook); }
+void Form1::SetQuestionHook(std::function<int(const QString& question)> hook) {
+    questionHook() = std::move(hook);
+}
 
-void Form1::Command5_Click()
-{
+void Form1::Command5_Click() {
     PlayCue(u"\\sonidos\\operacion.WAV");
     ClearBoard();
 }
 
-void Form1::Command6_Click()
-{
+void Form1::Command6_Click() {
     state.Scratch = QString::number(AskYesNo(this, state.ExitQuestion));
     if (NumericValue(state.Scratch) == 6) {
         EndProgram();
@@ -47,8 +45,7 @@ void Form1::Command6_Click()
     PlayCue(u"\\sonidos\\operacion.WAV");
 }
 
-void Form1::Command7_Click(int Index)
-{
+void Form1::Command7_Click(int Index) {
     PlayCue(u"\\sonidos\\pulsax.WAV");
     if (Index == 2)
         Form3::Instance().ShowFromProgram();

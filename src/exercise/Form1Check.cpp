@@ -17,12 +17,13 @@
 namespace {
 
 // The statement as the box shows it, non-breaking spaces kept (the plain-text view drops them).
-QString StatementText(const QPlainTextEdit* box) { return ReportFile::WithCrLf(box->document()->toRawText()); }
+QString StatementText(const QPlainTextEdit* box) {
+    return ReportFile::WithCrLf(box->document()->toRawText());
+}
 
 } // namespace
 
-void Form1::Command8_Click()
-{
+void Form1::Command8_Click() {
     // 1. Watching animation over the statement; it hides itself when it ends.
     ui.Fandorel1->LoadFile(AppPath(u"\\gifs\\miro.gif"));
     ui.Fandorel1->show();
@@ -62,4 +63,6 @@ void Form1::Command8_Click()
     state.HeadingWritten = true;
 }
 
-void Form1::Fandorel1_GifEnd(int /*repaint*/) { ui.Fandorel1->hide(); }
+void Form1::Fandorel1_GifEnd(int /*repaint*/) {
+    ui.Fandorel1->hide();
+}

@@ -1,8 +1,8 @@
 // The arrows: previous and next problem of the group.
 
+#include "app/AppFolder.h"
 #include "app/Cue.h"
 #include "app/Module1.h"
-#include "app/AppFolder.h"
 #include "exercise/ProblemNavigation.h"
 #include "problems/Form1.h"
 #include "problems/Form1Parts.h"
@@ -13,8 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-void Form1::Command1_Click(int Index)
-{
+void Form1::Command1_Click(int Index) {
     // 1.
     state.HeadingWritten = false;
     // 2. Reset the view; the check button is ready again.

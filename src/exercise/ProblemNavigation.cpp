@@ -2,8 +2,7 @@
 
 #include <limits>
 
-qint16 MoveProblemNumber(qint16 number, int Index, int fileCount)
-{
+qint16 MoveProblemNumber(qint16 number, int Index, int fileCount) {
     int n = number;
     if (Index == 0) {
         n -= 1;

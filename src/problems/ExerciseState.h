@@ -20,8 +20,7 @@ struct ExerciseState {
     // Progress. One current template number per group position; the table grows with the
     // group list, so any number of groups can be worked on (0 means "not opened yet").
     std::vector<qint16> ProblemNumber = std::vector<qint16>(71, 0);
-    qint16& ProblemNumberOf(int groupIndex)
-    {
+    qint16& ProblemNumberOf(int groupIndex) {
         if (groupIndex < 0)
             groupIndex = 0;
         if (static_cast<size_t>(groupIndex) >= ProblemNumber.size())

@@ -24,26 +24,23 @@ namespace {
 
 Form1* instance = nullptr;
 
-std::function<std::unique_ptr<RandomSource>()>& randomFactory()
-{
+std::function<std::unique_ptr<RandomSource>()>& randomFactory() {
     static std::function<std::unique_ptr<RandomSource>()> factory;
     return factory;
 }
 
 } // namespace
 
-QString TemplatePath(int number)
-{
-    return ResolvePath(Module1::GroupPath, QStringLiteral("\\") + QString::number(number) + QStringLiteral(".txt"));
+QString TemplatePath(int number) {
+    return ResolvePath(Module1::GroupPath,
+                       QStringLiteral("\\") + QString::number(number) + QStringLiteral(".txt"));
 }
 
-QString CurrentTemplatePath(ExerciseState& state)
-{
+QString CurrentTemplatePath(ExerciseState& state) {
     return TemplatePath(state.ProblemNumberOf(Module1::GroupIndex));
 }
 
-Form1& Form1::Instance()
-{
+Form1& Form1::Instance() {
     if (!instance) {
         // The pointer is set before loading: the report window, created at the end of the load,
         // reads this window's geometry through Instance().
@@ -53,17 +50,19 @@ Form1& Form1::Instance()
     return *instance;
 }
 
-Form1* Form1::Existing() { return instance; }
+Form1* Form1::Existing() {
+    return instance;
+}
 
-void Form1::Unload() { delete instance; }
+void Form1::Unload() {
+    delete instance;
+}
 
-void Form1::SetRandomSourceFactory(std::function<std::unique_ptr<RandomSource>()> factory)
-{
+void Form1::SetRandomSourceFactory(std::function<std::unique_ptr<RandomSource>()> factory) {
     randomFactory() = std::move(factory);
 }
 
-Form1::Form1() : parts_(std::make_unique<Parts>())
-{
+Form1::Form1() : parts_(std::make_unique<Parts>()) {
     ui.setupUi(this);
     parts_->problemView = std::make_unique<Form1ProblemView>(ui);
     parts_->board = std::make_unique<Board>(state, ui);
@@ -82,28 +81,27 @@ Form1::Form1() : parts_(std::make_unique<Parts>())
     ui.Command1[0]->setFocus();
 }
 
-Form1::~Form1()
-{
+Form1::~Form1() {
     if (instance == this)
         instance = nullptr;
 }
 
-void Form1::ShowFromProgram()
-{
+void Form1::ShowFromProgram() {
     BringToFront(this);
     if (MakeActiveProgramWindow(this))
         Form_Activate();
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     // 1. Centred across, 250 twips above the vertical centre. Differences are rounded half to
     //    even, then halved with truncation toward zero.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QSize screenTwips = screen->geometry().size() * TwipsPerPixel;
         const double width = PxToTwips(frameGeometry().width());
         const double height = PxToTwips(frameGeometry().height());
-        const auto halve = [](double difference) { return static_cast<qint64>(std::nearbyint(difference)) / 2; };
+        const auto halve = [](double difference) {
+            return static_cast<qint64>(std::nearbyint(difference)) / 2;
+        };
         const qint64 left = halve(screenTwips.width() - width);
         const qint64 top = halve(screenTwips.height() - height) - 250;
         move(screen->geometry().topLeft() + QPoint(TwipsToPx(left), TwipsToPx(top)));
@@ -138,8 +136,7 @@ void Form1::Form_Load()
     Form3::Instance();
 }
 
-void Form1::Form_Activate()
-{
+void Form1::Form_Activate() {
     ui.File1->SetPath(Module1::GroupPath);
     ResetView();
     qint16& number = state.ProblemNumberOf(Module1::GroupIndex);
@@ -148,8 +145,7 @@ void Form1::Form_Activate()
     GenerateProblem(CurrentTemplatePath(state));
 }
 
-void Form1::ResetView()
-{
+void Form1::ResetView() {
     ui.Command8->setText(state.LangText[0]);
     ClearBoard();
     ui.Text2->clear();
@@ -159,15 +155,15 @@ void Form1::ResetView()
     ui.Text3->clear();
 }
 
-void Form1::GenerateProblem(const QString& templatePath)
-{
+void Form1::GenerateProblem(const QString& templatePath) {
     ::GenerateProblem(templatePath, state, *parts_->problemView, *parts_->random);
 }
 
-void Form1::ClearBoard() { parts_->board->ClearBoard(); }
+void Form1::ClearBoard() {
+    parts_->board->ClearBoard();
+}
 
-bool Form1::event(QEvent* event)
-{
+bool Form1::event(QEvent* event) {
     // The window has no title bar; a close request from the desktop asks the exit question
     // instead of leaving the program without its exercise window.
     if (event->type() == QEvent::Close) {

@@ -9,11 +9,11 @@
 #include "windows/PictureButton.h"
 #include "windows/Twips.h"
 
+#include "app/ProgramLocale.h"
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFrame>
-#include "app/ProgramLocale.h"
 
 #include <QLocale>
 #include <QMessageBox>

@@ -23,30 +23,30 @@ class QWidget;
 // tab order of the layout. Control arrays are indexable; an index that the layout does not use
 // holds nullptr. Elements of Label1 and Picture3 beyond 0 are made at run time by the board.
 struct Form1Ui {
-    QFrame* Picture1 = nullptr;        // white statement area
-    QPlainTextEdit* Text3 = nullptr;   // the statement (inside Picture1)
+    QFrame* Picture1 = nullptr;      // white statement area
+    QPlainTextEdit* Text3 = nullptr; // the statement (inside Picture1)
     AnimatedPicture* Fandorel1 = nullptr;
 
     std::array<PictureButton*, 2> Command1{};  // 0 previous, 1 next
-    std::array<PictureButton*, 16> Command2{};  // the keypad
-    PictureButton* Command3 = nullptr;          // symbol size
-    PictureButton* Command4 = nullptr;          // bar
-    PictureButton* Command5 = nullptr;          // eraser
-    PictureButton* Command6 = nullptr;          // exit
-    std::array<PictureButton*, 3> Command7{};   // 1 group window, 2 report window (0 unused)
-    PictureButton* Command8 = nullptr;          // check
+    std::array<PictureButton*, 16> Command2{}; // the keypad
+    PictureButton* Command3 = nullptr;         // symbol size
+    PictureButton* Command4 = nullptr;         // bar
+    PictureButton* Command5 = nullptr;         // eraser
+    PictureButton* Command6 = nullptr;         // exit
+    std::array<PictureButton*, 3> Command7{};  // 1 group window, 2 report window (0 unused)
+    PictureButton* Command8 = nullptr;         // check
 
-    PaletteBox* Picture4 = nullptr;             // colour palette
-    BoardWidget* Picture2 = nullptr;            // the board
-    std::vector<QLabel*> Label1;                // symbol labels; element 0 from the layout
-    std::vector<QFrame*> Picture3;              // bars; element 0 from the layout
-    AnimatedPicture* Fandorel2 = nullptr;       // verdict animation (on the board)
+    PaletteBox* Picture4 = nullptr;       // colour palette
+    BoardWidget* Picture2 = nullptr;      // the board
+    std::vector<QLabel*> Label1;          // symbol labels; element 0 from the layout
+    std::vector<QFrame*> Picture3;        // bars; element 0 from the layout
+    AnimatedPicture* Fandorel2 = nullptr; // verdict animation (on the board)
 
-    QLineEdit* Text2 = nullptr;    // answer box
-    QComboBox* Combo2 = nullptr;   // answer chooser / expression tokens
-    FileList* File1 = nullptr;     // hidden: files of the group folder
-    QComboBox* Combo1 = nullptr;   // hidden: words of the statement line
-    QLineEdit* Text1 = nullptr;    // hidden: statement line as read
+    QLineEdit* Text2 = nullptr;  // answer box
+    QComboBox* Combo2 = nullptr; // answer chooser / expression tokens
+    FileList* File1 = nullptr;   // hidden: files of the group folder
+    QComboBox* Combo1 = nullptr; // hidden: words of the statement line
+    QLineEdit* Text1 = nullptr;  // hidden: statement line as read
 
     void setupUi(QWidget* form);
 };

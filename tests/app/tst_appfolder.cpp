@@ -16,19 +16,22 @@ private slots:
     void ordinaryFilesOnly();
 };
 
-void TestAppFolder::resolvesWithoutRegardToCase_data()
-{
+void TestAppFolder::resolvesWithoutRegardToCase_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("literal");
-    QTest::newRow("group folder") << "Problemas/1 Sumas/1.txt" << "\\problemas\\1 Sumas\\1.txt";
-    QTest::newRow("cue extension") << "sonidos/pasa.WAV" << "\\sonidos\\pasa.wav";
-    QTest::newRow("template in capitals") << "Problemas/g/3.TXT" << "\\Problemas\\g\\3.txt";
-    QTest::newRow("accented letters") << "datos/CAMIÓN.txt" << "\\datos\\camión.txt";
-    QTest::newRow("forward slashes") << "configuracion/idioma.txt" << "/CONFIGURACION/Idioma.TXT";
+    QTest::newRow("group folder") << "Problemas/1 Sumas/1.txt"
+                                  << "\\problemas\\1 Sumas\\1.txt";
+    QTest::newRow("cue extension") << "sonidos/pasa.WAV"
+                                   << "\\sonidos\\pasa.wav";
+    QTest::newRow("template in capitals") << "Problemas/g/3.TXT"
+                                          << "\\Problemas\\g\\3.txt";
+    QTest::newRow("accented letters") << "datos/CAMIÓN.txt"
+                                      << "\\datos\\camión.txt";
+    QTest::newRow("forward slashes") << "configuracion/idioma.txt"
+                                     << "/CONFIGURACION/Idioma.TXT";
 }
 
-void TestAppFolder::resolvesWithoutRegardToCase()
-{
+void TestAppFolder::resolvesWithoutRegardToCase() {
     QFETCH(QString, stored);
     QFETCH(QString, literal);
     TempAppFolder app;
@@ -37,16 +40,14 @@ void TestAppFolder::resolvesWithoutRegardToCase()
     QVERIFY(QFile::exists(AppPath(literal)));
 }
 
-void TestAppFolder::exactNameWinsOverOtherCase()
-{
+void TestAppFolder::exactNameWinsOverOtherCase() {
     TempAppFolder app;
     app.write("sonidos/Pasa.wav", "a");
     const QString exact = app.write("sonidos/pasa.wav", "b");
     QCOMPARE(AppPath(u"\\sonidos\\pasa.wav"), exact);
 }
 
-void TestAppFolder::seesFilesAddedAfterAListing()
-{
+void TestAppFolder::seesFilesAddedAfterAListing() {
     TempAppFolder app;
     app.mkdir("datos");
     QVERIFY(!IsOrdinaryFile(AppPath(u"\\datos\\nombre.txt")));
@@ -54,16 +55,14 @@ void TestAppFolder::seesFilesAddedAfterAListing()
     QCOMPARE(AppPath(u"\\datos\\nombre.txt"), added);
 }
 
-void TestAppFolder::missingNamesStayAsWritten()
-{
+void TestAppFolder::missingNamesStayAsWritten() {
     TempAppFolder app;
     QCOMPARE(AppPath(u"\\gifs\\miro.gif"), app.path() + "/gifs/miro.gif");
     QCOMPARE(AppPath(u"\\problemas\\"), app.path() + "/problemas/");
     QCOMPARE(ResolvePath(app.path() + "/x", u"\\3.txt"), app.path() + "/x/3.txt");
 }
 
-void TestAppFolder::ordinaryFilesOnly()
-{
+void TestAppFolder::ordinaryFilesOnly() {
     TempAppFolder app;
     app.write("datos/.oculto.txt", "x");
     app.mkdir("datos/CARPETA.txt");

@@ -11,25 +11,23 @@ private slots:
     void standardButtonsSpeakTheProgramsLanguage();
 };
 
-void TestProgramLocale::generalDateTime_data()
-{
+void TestProgramLocale::generalDateTime_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("expected");
     const QDateTime moment(QDate(2026, 12, 7), QTime(6, 30, 12));
     QTest::newRow("Spain") << QLocale(QLocale::Spanish, QLocale::Spain) << "7/12/2026 6:30:12";
     QTest::newRow("Mexico") << QLocale(QLocale::Spanish, QLocale::Mexico) << "07/12/2026 06:30:12";
-    QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates) << "12/7/2026 6:30:12 AM";
+    QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                   << "12/7/2026 6:30:12 AM";
 }
 
-void TestProgramLocale::generalDateTime()
-{
+void TestProgramLocale::generalDateTime() {
     QFETCH(QLocale, locale);
     QFETCH(QString, expected);
     QCOMPARE(GeneralDateTime(QDateTime(QDate(2026, 12, 7), QTime(6, 30, 12)), locale), expected);
 }
 
-void TestProgramLocale::standardButtonsSpeakTheProgramsLanguage()
-{
+void TestProgramLocale::standardButtonsSpeakTheProgramsLanguage() {
     if (ProgramLocale().language() != QLocale::Spanish)
         QSKIP("the desktop's language is not Spanish here");
     InstallQtTranslation(*QCoreApplication::instance());

@@ -3,11 +3,11 @@
 // report window with a save, a change of group, a choice problem, and the exit question.
 
 #include "app/AppFolder.h"
-#include "app/ProgramLocale.h"
 #include "app/Cue.h"
 #include "app/Form4.h"
 #include "app/Module1.h"
 #include "app/Program.h"
+#include "app/ProgramLocale.h"
 #include "problems/Form1.h"
 #include "report/Form3.h"
 #include "selection/Form2.h"

@@ -24,10 +24,14 @@
 namespace {
 
 // One numeric template per number: "Problema n : NUMERO1 y NUMERO2" / "NUMERO1 + NUMERO2".
-QStringList numericTemplate(int n) { return {QString("Problema %1 : NUMERO1 y NUMERO2").arg(n), "NUMERO1 + NUMERO2"}; }
+QStringList numericTemplate(int n) {
+    return {QString("Problema %1 : NUMERO1 y NUMERO2").arg(n), "NUMERO1 + NUMERO2"};
+}
 
 // The statement the template above gives with every draw taking the first line (5 and 2).
-QString statementOf(int n) { return QString("Problema %1 : 5 y 2 ").arg(n); }
+QString statementOf(int n) {
+    return QString("Problema %1 : 5 y 2 ").arg(n);
+}
 
 } // namespace
 
@@ -65,8 +69,7 @@ private:
     int endRequests_ = 0;
 };
 
-void TestForm1::init()
-{
+void TestForm1::init() {
     app_ = std::make_unique<TempAppFolder>();
     app_->writeLines("configuracion/idioma.txt",
                      {"ACEPTAR", "Grupos", "COMPROBAR", "BIEN", "MAL", "¿Salir?", "Informe"});
@@ -86,8 +89,7 @@ void TestForm1::init()
     Form3::SetMessageHook([](const QString&) {});
 }
 
-void TestForm1::cleanup()
-{
+void TestForm1::cleanup() {
     Form1::Unload();
     Form2::Unload();
     Form3::Unload();
@@ -100,8 +102,7 @@ void TestForm1::cleanup()
     app_.reset();
 }
 
-Form1& TestForm1::openGroup(const QString& name, int index)
-{
+Form1& TestForm1::openGroup(const QString& name, int index) {
     Module1::GroupPath = AppPath(QString("\\problemas\\") + name);
     Module1::GroupIndex = qint16(index);
     // The group window is where the exercise window is shown from.
@@ -111,8 +112,7 @@ Form1& TestForm1::openGroup(const QString& name, int index)
     return form;
 }
 
-void TestForm1::loadPlacesAndPreparesTheWindow()
-{
+void TestForm1::loadPlacesAndPreparesTheWindow() {
     Form1& form = openGroup("A", 0);
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -144,8 +144,7 @@ void TestForm1::loadPlacesAndPreparesTheWindow()
     QVERIFY(Form3::Existing()->ReportText().startsWith("Informe - "));
 }
 
-void TestForm1::groupsResumeAtTheirOwnTemplate()
-{
+void TestForm1::groupsResumeAtTheirOwnTemplate() {
     Form1& form = openGroup("A", 0);
     form.Command1_Click(1);
     form.Command1_Click(1);
@@ -174,8 +173,7 @@ void TestForm1::groupsResumeAtTheirOwnTemplate()
     QVERIFY(form.ui.Text2->text().isEmpty());
 }
 
-void TestForm1::numericJudgements_data()
-{
+void TestForm1::numericJudgements_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("right");
     QTest::newRow("7") << "7" << true;
@@ -187,8 +185,7 @@ void TestForm1::numericJudgements_data()
     QTest::newRow("empty") << "" << false;
 }
 
-void TestForm1::numericJudgements()
-{
+void TestForm1::numericJudgements() {
     QFETCH(QString, answer);
     QFETCH(bool, right);
     Form1& form = openGroup("A", 0);
@@ -209,8 +206,7 @@ void TestForm1::numericJudgements()
     QCOMPARE(form.ui.Text2->text(), answer);
 }
 
-void TestForm1::choiceJudgements_data()
-{
+void TestForm1::choiceJudgements_data() {
     QTest::addColumn<QString>("choice");
     QTest::addColumn<bool>("right");
     QTest::newRow("the marked choice") << "dos " << true;
@@ -219,8 +215,7 @@ void TestForm1::choiceJudgements_data()
     QTest::newRow("typed, ending in a space") << "lo que sea " << true;
 }
 
-void TestForm1::choiceJudgements()
-{
+void TestForm1::choiceJudgements() {
     QFETCH(QString, choice);
     QFETCH(bool, right);
     Form1& form = openGroup("B", 1);
@@ -239,8 +234,7 @@ void TestForm1::choiceJudgements()
     QCOMPARE(form.state.Result, resultBefore);
 }
 
-void TestForm1::reportAfterWrongThenRightThenRight()
-{
+void TestForm1::reportAfterWrongThenRightThenRight() {
     Form1& form = openGroup("A", 0);
     const QString title = Form3::Existing()->ReportText();
     form.ui.Text2->setText("6");
@@ -263,8 +257,7 @@ void TestForm1::reportAfterWrongThenRightThenRight()
     QCOMPARE(saved.readAll(), (expected + "\r\n").toUtf8());
 }
 
-void TestForm1::headingAgainAfterVisitingTheReport()
-{
+void TestForm1::headingAgainAfterVisitingTheReport() {
     Form1& form = openGroup("A", 0);
     form.ui.Text2->setText("6");
     form.Command8_Click();
@@ -286,8 +279,7 @@ void TestForm1::headingAgainAfterVisitingTheReport()
     QVERIFY(report.endsWith("\r\n\r\n( 2 )\r\n" + statementOf(1) + "\r\n  *** BIEN *** <  7  >"));
 }
 
-void TestForm1::arrows_data()
-{
+void TestForm1::arrows_data() {
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("index");
@@ -307,8 +299,7 @@ void TestForm1::arrows_data()
     QTest::newRow("3.TXT counts for 3") << QStringList{"1.txt", "2.txt", "3.TXT"} << 2 << 1 << 3 << true;
 }
 
-void TestForm1::arrows()
-{
+void TestForm1::arrows() {
     QFETCH(QStringList, files);
     QFETCH(int, start);
     QFETCH(int, index);
@@ -335,8 +326,7 @@ void TestForm1::arrows()
     QVERIFY(!form.state.HeadingWritten);
 }
 
-void TestForm1::onlyTheProgramsOwnWindowsActivate()
-{
+void TestForm1::onlyTheProgramsOwnWindowsActivate() {
     Form1& form = openGroup("A", 0);
     form.ui.Text2->setText("42");
 
@@ -353,8 +343,7 @@ void TestForm1::onlyTheProgramsOwnWindowsActivate()
     QCOMPARE(ActiveProgramWindow(), static_cast<QWidget*>(&form));
 }
 
-void TestForm1::aHundredGroups()
-{
+void TestForm1::aHundredGroups() {
     for (int g = 0; g < 100; ++g)
         app_->writeLines(QString("Problemas/G%1/1.txt").arg(g, 3, 10, QChar('0')), numericTemplate(1));
     Form1& form = openGroup("G099", 99);
@@ -364,8 +353,7 @@ void TestForm1::aHundredGroups()
     QCOMPARE(form.state.ProblemNumberOf(99), qint16(1));
 }
 
-void TestForm1::exitQuestionBothWays()
-{
+void TestForm1::exitQuestionBothWays() {
     Form1& form = openGroup("A", 0);
     QString asked;
     Form1::SetQuestionHook([&](const QString& q) {
@@ -385,8 +373,7 @@ void TestForm1::exitQuestionBothWays()
     QVERIFY(cues_.isEmpty());
 }
 
-void TestForm1::watchingAnimationHidesAtItsEnd()
-{
+void TestForm1::watchingAnimationHidesAtItsEnd() {
     Form1& form = openGroup("A", 0);
     form.Command8_Click();
     QVERIFY(!form.ui.Fandorel1->isHidden());
@@ -396,8 +383,7 @@ void TestForm1::watchingAnimationHidesAtItsEnd()
     QVERIFY(form.ui.Fandorel1->isHidden());
 }
 
-void TestForm1::eraserKeepsTheAnswer()
-{
+void TestForm1::eraserKeepsTheAnswer() {
     Form1& form = openGroup("A", 0);
     form.ui.Command2[0]->click();
     form.ui.Command2[1]->click();
@@ -412,8 +398,7 @@ void TestForm1::eraserKeepsTheAnswer()
     QCOMPARE(form.ui.Text2->text(), QString("23"));
 }
 
-void TestForm1::groupButtonBringsTheGroupWindow()
-{
+void TestForm1::groupButtonBringsTheGroupWindow() {
     Form1& form = openGroup("A", 0);
     form.Command8_Click();
     QVERIFY(form.state.HeadingWritten);
@@ -428,8 +413,7 @@ void TestForm1::groupButtonBringsTheGroupWindow()
     QCOMPARE(form.ui.Text3->toPlainText(), statementOf(1));
 }
 
-void TestForm1::keyboardFocus()
-{
+void TestForm1::keyboardFocus() {
     Form1& form = openGroup("A", 0);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     // The hidden controls first in the tab order can't take it: the left arrow has it.
@@ -442,8 +426,7 @@ void TestForm1::keyboardFocus()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.ui.Command1[1]));
 }
 
-void TestForm1::nonBreakingSpacesReachTheReport()
-{
+void TestForm1::nonBreakingSpacesReachTheReport() {
     app_->writeLines("Problemas/A/1.txt", {QString("Cuesta 10\u00A0000 euros"), "5"});
     Form1& form = openGroup("A", 0);
     form.Command8_Click();

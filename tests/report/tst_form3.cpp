@@ -8,12 +8,12 @@
 #include "support/TempAppFolder.h"
 #include "windows/Twips.h"
 
+#include "app/ProgramLocale.h"
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFrame>
-#include "app/ProgramLocale.h"
 
 #include <QLocale>
 #include <QPlainTextEdit>

@@ -7,12 +7,15 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 
-TempAppFolder::TempAppFolder() { SetAppFolder(dir_.path()); }
+TempAppFolder::TempAppFolder() {
+    SetAppFolder(dir_.path());
+}
 
-TempAppFolder::~TempAppFolder() { SetAppFolder(QString()); }
+TempAppFolder::~TempAppFolder() {
+    SetAppFolder(QString());
+}
 
-QString TempAppFolder::write(const QString& relative, const QByteArray& bytes) const
-{
+QString TempAppFolder::write(const QString& relative, const QByteArray& bytes) const {
     const QString full = dir_.path() + u'/' + relative;
     QDir().mkpath(QFileInfo(full).absolutePath());
     QFile file(full);
@@ -21,8 +24,7 @@ QString TempAppFolder::write(const QString& relative, const QByteArray& bytes) c
     return full;
 }
 
-QString TempAppFolder::writeLines(const QString& relative, const QStringList& lines) const
-{
+QString TempAppFolder::writeLines(const QString& relative, const QStringList& lines) const {
     QStringEncoder encoder("windows-1252");
     QByteArray bytes;
     for (const QString& line : lines) {
@@ -32,8 +34,7 @@ QString TempAppFolder::writeLines(const QString& relative, const QStringList& li
     return write(relative, bytes);
 }
 
-QString TempAppFolder::mkdir(const QString& relative) const
-{
+QString TempAppFolder::mkdir(const QString& relative) const {
     const QString full = dir_.path() + u'/' + relative;
     QDir().mkpath(full);
     return full;
