@@ -8,10 +8,12 @@
 #include "windows/Form1Ui.h"
 #include "windows/Twips.h"
 
+#include "support/BoardWindow.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
+
 #include <QtTest>
 
 #include <memory>
@@ -21,17 +23,7 @@ namespace {
 constexpr int Labels = 2000;
 constexpr int Bars = 500;
 
-struct Window {
-    QWidget form;
-    Form1Ui ui;
-    ExerciseState state;
-    std::unique_ptr<Board> board;
-
-    Window() {
-        ui.setupUi(&form);
-        board = std::make_unique<Board>(state, ui);
-        form.show();
-    }
+struct Window : BoardWindow {
 
     // Fills the board through the handlers, as a pupil would: symbols spread over the board and
     // dropped, bars drawn.

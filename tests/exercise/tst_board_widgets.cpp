@@ -13,29 +13,20 @@
 #include "windows/PictureButton.h"
 #include "windows/Twips.h"
 
+#include "support/BoardWindow.h"
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-struct Window {
-    QWidget form;
-    Form1Ui ui;
-    ExerciseState state;
-    std::unique_ptr<Board> board;
-
-    Window() {
-        ui.setupUi(&form);
-        board = std::make_unique<Board>(state, ui);
-        form.move(0, 0);
-        form.show();
-    }
+struct Window : BoardWindow {
 
     QLabel* label(int i) const { return ui.Label1.at(static_cast<size_t>(i)); }
     QFrame* bar(int i) const { return ui.Picture3.at(static_cast<size_t>(i)); }
