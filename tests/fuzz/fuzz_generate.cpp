@@ -12,6 +12,7 @@
 #include "problems/ExerciseState.h"
 #include "problems/GenerateProblem.h"
 #include "problems/ProblemView.h"
+#include "support/FakeProblemView.h"
 #include "problems/RandomSource.h"
 
 #include <QList>
@@ -24,23 +25,7 @@
 
 namespace {
 
-class View : public ProblemView {
-public:
-    QStringList words;
-    QStringList tokens;
-    bool tokensVisible = false;
-    QString statementLine;
-    QString statementText;
-    bool answerVisible = false;
-
-    void setWordList(const QStringList& w) override { words = w; }
-    void setTokenList(const QStringList& items) override { tokens = items; }
-    void setTokenListVisible(bool visible) override { tokensVisible = visible; }
-    void setStatementLine(const QString& line) override { statementLine = line; }
-    void setStatement(const QString& text) override { statementText = text; }
-    QString statement() const override { return statementText; }
-    void setAnswerBoxVisible(bool visible) override { answerVisible = visible; }
-};
+using View = FakeProblemView;
 
 // Seeded from the input, so that every run of an input draws the same; counts the draws.
 class CountingRandom : public RandomSource {
