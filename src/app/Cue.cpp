@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -20,7 +21,8 @@ QHash<QString, QSoundEffect*>& effects() {
     return loaded;
 }
 
-bool releaseHooked = false;
+// The application object the release is hooked to; a later application object gets its own hooks.
+QPointer<QCoreApplication> hookedApp;
 
 } // namespace
 
@@ -35,9 +37,13 @@ void PlayCue(QStringView literal) {
             effects().remove(path);
             return;
         }
-        if (!releaseHooked && QCoreApplication::instance()) {
+        if (QCoreApplication::instance() && hookedApp != QCoreApplication::instance()) {
+            // aboutToQuit covers the event loop ending; the post routine covers an application object
+            // destroyed without one (a run that never reached exec()), so no effect outlives the audio
+            // back end or is dropped unreleased with the table.
             QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &ReleaseCues);
-            releaseHooked = true;
+            qAddPostRoutine(&ReleaseCues);
+            hookedApp = QCoreApplication::instance();
         }
         effect = new QSoundEffect;
         effect->setSource(QUrl::fromLocalFile(path));
