@@ -130,9 +130,13 @@ void Form3::MatchExerciseWindow() {
 void Form3::AppendReport(const QString& text) {
     // A cursor of its own at the end touches only the last blocks, and leaves the pupil's cursor,
     // selection and view where they were.
+    // Opened before the cursor moves: inside an edit block the cursor does not lay out the last
+    // block to find its x position, a layout that would otherwise stay in memory for every entry.
     QTextCursor end(ui.Text1->document());
+    end.beginEditBlock();
     end.movePosition(QTextCursor::End);
     end.insertText(text);
+    end.endEditBlock();
 }
 
 QString Form3::ReportText() const {
