@@ -17,9 +17,9 @@ bool isAscii(const QByteArray& bytes) {
     return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<uchar>(c) < 0x80; });
 }
 
-// Used only if the toolkit was built without the Windows-1252 codec: Latin-1 differs from it only
-// in 0x80..0x9F.
-QString decodeWindows1252Fallback(const QByteArray& bytes) {
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five bytes it leaves undefined keep
+// their C1 code points. A table of its own spares loading the ICU converters for one code page.
+QString decodeWindows1252(const QByteArray& bytes) {
     static const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
                                       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -46,10 +46,7 @@ QString DecodeText(const QByteArray& bytes) {
     if (!utf8.hasError())
         return text;
 
-    QStringDecoder ansi("windows-1252", QStringConverter::Flag::Stateless);
-    if (!ansi.isValid())
-        return decodeWindows1252Fallback(bytes);
-    return ansi.decode(bytes);
+    return decodeWindows1252(bytes);
 }
 
 QStringList SplitLines(QStringView text, qsizetype maxLines) {

@@ -2,6 +2,7 @@
 #include "support/TempAppFolder.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QtTest>
 
 #include <filesystem>
@@ -16,6 +17,7 @@ private slots:
     void readsLines();
     void decodes_data();
     void decodes();
+    void windows1252MatchesTheToolkitCodec();
     void unreadableFiles();
     void limitedReadStopsEarly_data();
     void limitedReadStopsEarly();
@@ -93,6 +95,21 @@ void TestTextFile::decodes() {
     const std::optional<QStringList> read = ReadTextLines(app.write("f.txt", bytes + "\r\nx\r\n"));
     QVERIFY(read);
     QCOMPARE(*read, (QStringList{text, "x"}));
+}
+
+void TestTextFile::windows1252MatchesTheToolkitCodec() {
+    // The reader decodes the code page with its own table; where the toolkit carries the codec,
+    // every byte it defines must come out the same. (The five undefined bytes are not compared.)
+    QStringDecoder codec("windows-1252", QStringConverter::Flag::Stateless);
+    if (!codec.isValid())
+        QSKIP("this Qt has no Windows-1252 codec to compare with");
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+            continue;
+        // A lone high byte is never valid UTF-8, so the reader takes it as Windows-1252.
+        const QByteArray bytes(1, static_cast<char>(b));
+        QCOMPARE(DecodeText(bytes), codec.decode(bytes));
+    }
 }
 
 void TestTextFile::unreadableFiles() {
