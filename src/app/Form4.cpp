@@ -10,6 +10,7 @@
 #include "windows/Twips.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMouseEvent>
@@ -113,6 +114,11 @@ void StartProgram() {
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/kotira.svg")));
     InstallQtTranslation(*QCoreApplication::instance());
+    // The windows ask for Arial by name; the few texts that take the program's default font (the
+    // message boxes) use it too, so a second face is not loaded for them.
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Arial"));
+    QApplication::setFont(font);
     Form4& startUp = Form4::Instance();
     startUp.show();
     MakeActiveProgramWindow(&startUp);
