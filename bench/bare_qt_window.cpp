@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
     window.show();
     const int code = QApplication::exec();
     if (argc > 1 && std::strcmp(argv[1], "rss") == 0)
-        std::printf("%ld\n", ResidentKb());
+        PrintResident();
+    DumpSmapsIfAsked();
     return code;
 }
