@@ -2,7 +2,28 @@
 
 #include "app/AppFolder.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QMovie>
+
+namespace {
+
+// The first animation of a run would otherwise also load the GIF reader: about a millisecond,
+// inside the pupil's first check. Loading it a moment after the window first shows keeps it out
+// of both that check and the window's first paint; no pupil checks an answer that quickly.
+void loadGifReaderSoon() {
+    static bool scheduled = false;
+    if (scheduled)
+        return;
+    scheduled = true;
+    QTimer::singleShot(250, [] {
+        QBuffer empty;
+        QImageReader reader(&empty, "gif");
+        reader.canRead();
+    });
+}
+
+} // namespace
 
 AnimatedPicture::AnimatedPicture(QWidget* parent) : QLabel(parent) {
     setScaledContents(true);
@@ -12,6 +33,7 @@ AnimatedPicture::AnimatedPicture(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
     lastFrameTimer_.setSingleShot(true);
     connect(&lastFrameTimer_, &QTimer::timeout, this, &AnimatedPicture::endPass);
+    loadGifReaderSoon();
 }
 
 void AnimatedPicture::LoadFile(const QString& fullPath) {
