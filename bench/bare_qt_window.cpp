@@ -16,8 +16,9 @@ int main(int argc, char* argv[]) {
     app.installEventFilter(&quit);
     window.show();
     const int code = QApplication::exec();
-    if (argc > 1 && std::strcmp(argv[1], "rss") == 0)
+    if (argc > 1 && std::strcmp(argv[1], "rss") == 0) {
         PrintResident();
-    DumpSmapsIfAsked();
+        DumpSmapsIfAsked();
+    }
     return code;
 }
