@@ -1,11 +1,12 @@
 # make run   installs what is missing, builds and starts KOTIRA
 # make test  installs what is missing, builds and runs every test through ctest
+# make package  builds the Debian package kotira_<version>_amd64.deb in build/
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 export QT_QPA_PLATFORM ?= offscreen
 export XDG_RUNTIME_DIR ?= /tmp/kotira-runtime
 
-.PHONY: all deps build run test test-asan clean
+.PHONY: all deps build run test test-asan package clean
 
 all: build
 
@@ -27,6 +28,10 @@ test: build
 
 test-asan:
 	$(MAKE) test PRESET=asan
+
+package: deps
+	cmake --preset default >/dev/null
+	cmake --build --preset default --target package
 
 clean:
 	rm -rf build build-asan
