@@ -80,7 +80,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/kotira.svg
   DESTINATION share/icons/hicolor/scalable/apps COMPONENT system EXCLUDE_FROM_ALL)
 
 # AppStream metadata, so that software centres list the program.
-set(KOTIRA_DEVELOPER "The KOTIRA authors")
+set(KOTIRA_DEVELOPER "Equipo KOTIRA")
 list(TRANSFORM KOTIRA_PROGRAMS REPLACE "(.+)" "    <binary>\\1</binary>" OUTPUT_VARIABLE KOTIRA_PROVIDES)
 list(JOIN KOTIRA_PROVIDES "\n" KOTIRA_PROVIDES)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/kotira.metainfo.xml.in

@@ -30,11 +30,13 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # Where the package puts the application folder; the links in /usr/bin point there.
 set(KOTIRA_PACKAGE_APP_DIR /opt/kotira)
 
+# The contact the start-up window gives (kotira@example.org) and its domain stand for KOTIRA's own
+# until it has them.
 set(KOTIRA_HOMEPAGE "https://kotira.example.org" CACHE STRING
   "KOTIRA's home page, named by the package, its copyright file and its AppStream metadata")
 set(KOTIRA_SCREENSHOTS_URL "${KOTIRA_HOMEPAGE}/screenshots" CACHE STRING
   "Where docs/screenshots is published, for the AppStream metadata")
-set(KOTIRA_MAINTAINER "KOTIRA maintainers <maintainers@users.noreply.c-seed-012ff89f.example>")
+set(KOTIRA_MAINTAINER "Equipo KOTIRA <kotira@example.org>")
 set(KOTIRA_APPSTREAM_ID org.example.kotira)
 
 set(KOTIRA_PROGRAMS kotira)
