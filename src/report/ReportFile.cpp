@@ -1,7 +1,24 @@
 #include "report/ReportFile.h"
 
+#include "app/AppFolder.h"
+
+#include <QDir>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringEncoder>
+#include <QTemporaryFile>
+
+namespace {
+
+// Whether a file can be made in the folder, found by making one. Permission bits do not answer it:
+// root writes where they say no, a read-only mount refuses whatever they say, and on Windows
+// QFileInfo does not read a folder's access rights at all.
+bool CanMakeFileIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("texto-XXXXXX.tmp")));
+    return probe.open(); // removed again when it goes out of scope
+}
+
+} // namespace
 
 namespace ReportFile {
 
@@ -31,6 +48,17 @@ QByteArray FileBytes(QStringView reportText) {
 #else
     return text.toUtf8();
 #endif
+}
+
+QString SavePath() {
+    const QString appFolder = AppFolder();
+    if (CanMakeFileIn(appFolder))
+        return AppPath(u"\\texto.txt");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        return AppPath(u"\\texto.txt"); // nowhere else to go: the save fails and says where
+    QDir().mkpath(documents);
+    return QDir(documents).filePath(QStringLiteral("texto.txt"));
 }
 
 bool Save(const QString& path, QStringView reportText, QString* errorString) {
