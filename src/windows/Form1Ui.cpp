@@ -55,6 +55,9 @@ QComboBox* EditableCombo(QWidget* form, const QString& name, const QString& text
     combo->setObjectName(name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert); // items come from the program, not from typing
+    // Qt completes what is typed into an editable combo box with the first item it begins, in any
+    // letter case; the chooser's text must be what the pupil typed or picked, nothing more.
+    combo->setCompleter(nullptr);
     combo->setEditText(text);
     KeepSystemColors(combo);
     return combo;

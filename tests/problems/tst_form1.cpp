@@ -48,6 +48,8 @@ private slots:
     void numericJudgements();
     void choiceJudgements_data();
     void choiceJudgements();
+    void typedChoiceIsJudgedAsTyped_data();
+    void typedChoiceIsJudgedAsTyped();
     void reportAfterWrongThenRightThenRight();
     void headingAgainAfterVisitingTheReport();
     void arrows_data();
@@ -232,6 +234,25 @@ void TestForm1::choiceJudgements() {
     QVERIFY(Form3::Existing()->ReportText().endsWith(
         QString("  *** %1 *** <  %2  >").arg(right ? "BIEN" : "MAL", choice)));
     QCOMPARE(form.state.Result, resultBefore);
+}
+
+void TestForm1::typedChoiceIsJudgedAsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    // The right choice is "dos "; what the pupil typed is judged, not a choice it begins.
+    QTest::newRow("start of the right choice") << "d";
+    QTest::newRow("start in capitals") << "DO";
+}
+
+void TestForm1::typedChoiceIsJudgedAsTyped() {
+    QFETCH(QString, typed);
+    Form1& form = openGroup("B", 1);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.ui.Combo2->setFocus();
+    QTest::keyClicks(form.ui.Combo2, typed);
+    QTest::mouseClick(form.ui.Command8, Qt::LeftButton);
+    QCOMPARE(form.ui.Command8->text(), QString("MAL"));
+    const QString report = Form3::Existing()->ReportText();
+    QVERIFY2(report.endsWith("  *** MAL *** <  " + typed + "  >"), qPrintable(report));
 }
 
 void TestForm1::reportAfterWrongThenRightThenRight() {
