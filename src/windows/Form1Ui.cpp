@@ -84,6 +84,11 @@ void Form1Ui::setupUi(QWidget* form) {
     Text3->setFont(ArialFont(18, false));
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setPlainText(QStringLiteral("Text3"));
+    // The statement is the program's: the pupil reads, selects and copies it but never changes it,
+    // since the report quotes it. Tab moves on, so a keyboard user is not held there.
+    Text3->setReadOnly(true);
+    Text3->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text3->setTabChangesFocus(true);
     KeepSystemColors(Text3);
 
     // Created after Picture1 so that it lies over the statement area.

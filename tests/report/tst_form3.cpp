@@ -73,6 +73,7 @@ private slots:
     void titleLineHoldsTheLoadTime();
     void reportTextIsTitleAndAppendsExactly();
     void pupilEditsAreKept();
+    void tabLeavesTheReport();
     void appendLeavesViewAndSelection_data();
     void appendLeavesViewAndSelection();
     void saveWritesTheReportAndOpensIt_data();
@@ -217,6 +218,18 @@ void TestForm3::pupilEditsAreKept() {
     QTest::keyClick(report.ui.Text1, Qt::Key_Return);
     QTest::keyClicks(report.ui.Text1, "Nota");
     QCOMPARE(report.ReportText(), title + "\r\n  *** BIEN *** <  5  >\r\nNota");
+}
+
+void TestForm3::tabLeavesTheReport() {
+    Form3& report = Form3::Instance();
+    const QString text = report.ReportText();
+    report.show();
+    QVERIFY(QTest::qWaitForWindowActive(&report));
+    report.ui.Text1->setFocus();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(report.ui.Text1));
+    QTest::keyClick(report.ui.Text1, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != report.ui.Text1);
+    QCOMPARE(report.ReportText(), text);
 }
 
 void TestForm3::appendLeavesViewAndSelection_data() {
