@@ -4,7 +4,8 @@
 //   kotira_handler_probe rss        resident memory after 200 problems
 //   kotira_handler_probe report     resident memory after 200 problems (a short report) and again
 //                                   after 10,000 more entries appended by checking answers
-// KOTIRA_SMAPS=<file> with "rss" also writes the process's memory map, mapping by mapping, there.
+// KOTIRA_SMAPS=<file> with "rss" or "report" also writes the process's memory map, mapping by
+// mapping, there (at the end).
 #include "Rss.h"
 
 #include "app/Form4.h"
