@@ -11,7 +11,7 @@ int ContentReport::count(Severity severity) const {
     int total = 0;
     const auto countIn = [&](const QList<Finding>& findings) {
         for (const Finding& finding : findings)
-            total += finding.severity == severity ? 1 : 0;
+            total += finding.severity == severity ? finding.times : 0;
     };
     countIn(findings);
     for (const GroupReport& group : groups) {

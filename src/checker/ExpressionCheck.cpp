@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 using Kind = TemplateReading::Kind;
@@ -95,11 +97,15 @@ void checkOperandPlace(const QString& token, int t, const TemplateReading& readi
                     .arg(token));
         }
     } else if (const double value = NumericValue(token); value <= 0) {
+        const bool word = std::any_of(token.cbegin(), token.cend(), [](QChar c) { return c.isLetter(); });
         findings.add(
             Severity::Error, QStringLiteral("literal-no-positivo"), 2, token,
-            QStringLiteral("no es un número mayor que 0: no da ningún valor y los operadores siguientes "
-                           "usan otros"),
-            QStringLiteral("escriba un número positivo (2, 0.5) o un NUMERO del enunciado"));
+            word ? QStringLiteral("no es un número ni un nombre que empiece por NUMERO: no da ningún valor "
+                                  "y los operadores siguientes usan otros")
+                 : QStringLiteral("no es un número mayor que 0: no da ningún valor y los operadores "
+                                  "siguientes usan otros"),
+            word ? QStringLiteral("escriba el nombre igual que en el enunciado (empieza por NUMERO)")
+                 : QStringLiteral("escriba un número positivo (2, 0.5) o un NUMERO del enunciado"));
     } else if (!isPlainNumber(token)) {
         findings.add(Severity::Warning, QStringLiteral("literal-raro"), 2, token,
                      QStringLiteral("se lee como %1 (la coma y las letras no se leen)").arg(valueText(value)),

@@ -35,7 +35,7 @@ QList<Finding> FindingList::take() {
         }
         findings_.append(Finding{severity, code, file_, 0, QString(),
                                  QStringLiteral("y %1 más del mismo tipo en este fichero").arg(count),
-                                 QStringLiteral("corrija los de arriba y vuelva a revisar")});
+                                 QStringLiteral("corrija los de arriba y vuelva a revisar"), count});
     }
     dropped_.clear();
     return std::exchange(findings_, {});

@@ -16,6 +16,7 @@ struct Finding {
     QString token;  // the word, token or name concerned (may be empty)
     QString effect; // what the program will do with it
     QString fix;    // how to put it right
+    int times = 1;  // how many findings this one stands for ("and N more of this kind")
 };
 
 // "ERROR" or "AVISO", the words the reports use.

@@ -19,7 +19,8 @@ QJsonArray findingsJson(const QList<Finding>& findings) {
                                  {QStringLiteral("linea"), finding.line},
                                  {QStringLiteral("palabra"), finding.token},
                                  {QStringLiteral("efecto"), finding.effect},
-                                 {QStringLiteral("solucion"), finding.fix}});
+                                 {QStringLiteral("solucion"), finding.fix},
+                                 {QStringLiteral("veces"), finding.times}});
     }
     return array;
 }
