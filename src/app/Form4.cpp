@@ -140,7 +140,7 @@ void Form4::mouseReleaseEvent(QMouseEvent* event) {
 
 void StartProgram() {
     QApplication::setApplicationName(QStringLiteral("KOTIRA"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(QStringLiteral(KOTIRA_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/kotira.svg")));
     InstallQtTranslation(*QCoreApplication::instance());
     // The windows ask for Arial by name; the few texts that take the program's default font (the

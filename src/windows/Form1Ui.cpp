@@ -2,6 +2,7 @@
 
 #include "windows/AnimatedPicture.h"
 #include "windows/BoardWidget.h"
+#include "windows/CaptionBoxes.h"
 #include "windows/FileList.h"
 #include "windows/PaletteBox.h"
 #include "windows/PictureButton.h"
@@ -169,9 +170,10 @@ void Form1Ui::setupUi(QWidget* form) {
 
     Command8 = new PictureButton(form);
     Command8->setObjectName(QStringLiteral("Command8"));
-    PlaceTwips(Command8, 9240, 7800, 2415, 495);
+    PlaceTwips(Command8, Form1Command8Box.left, Form1Command8Box.top, Form1Command8Box.width,
+               Form1Command8Box.height);
     Command8->setText(QStringLiteral("COMPROBAR"));
-    Command8->setFont(ArialFont(14.25, true));
+    Command8->setFont(ArialFont(Form1Command8Box.points, Form1Command8Box.bold));
     Command8->SetBackColor(QColor(0xFF, 0xFF, 0xFF));
 
     // Working controls, never shown.

@@ -138,7 +138,7 @@ void TestStartup::startProgramNamesTheApplication() {
     TempAppFolder app;
     StartProgram();
     QCOMPARE(QApplication::applicationName(), "KOTIRA");
-    QCOMPARE(QApplication::applicationVersion(), "1.1");
+    QCOMPARE(QApplication::applicationVersion(), KOTIRA_VERSION);
     QVERIFY(!QApplication::windowIcon().isNull());
     QVERIFY(Form4::Existing());
     QVERIFY(Form4::Existing()->isVisible());

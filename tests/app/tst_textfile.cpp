@@ -206,9 +206,9 @@ void TestTextFile::limitedReadOfAHugeListIsQuick() {
     QVERIFY(lines);
     QCOMPARE(lines->size(), 201);
     QCOMPARE(lines->at(200), QStringLiteral("elemento número 200"));
+    // Reported, not asserted: reading the whole 2.6 MB file takes several milliseconds, the first
+    // lines far less (limitedReadStopsEarly checks that the rest is not read).
     qInfo("201 lines of a 100,000-line list: %.1f microseconds per read", perRead / 1000.0);
-    // Reading the whole 2.6 MB file takes several milliseconds; the first lines far less.
-    QVERIFY2(perRead < 2'000'000, qPrintable(QString::number(perRead)));
 }
 
 void TestTextFile::crLfSplitAcrossReadChunks() {
