@@ -6,6 +6,7 @@ set(KOTIRA_PACKAGE_STAGE ${PROJECT_BINARY_DIR}/packaging)
 
 # The packaging changelog is the one place of the release history: its first entry must be this
 # version, and its date is the release date the AppStream metadata gives.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
 file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog KOTIRA_CHANGELOG_LINES)
 list(GET KOTIRA_CHANGELOG_LINES 0 KOTIRA_CHANGELOG_HEAD)
 string(REGEX MATCH "^kotira \\(([^)]+)\\)" KOTIRA_CHANGELOG_HEAD "${KOTIRA_CHANGELOG_HEAD}")
@@ -43,7 +44,7 @@ foreach(program IN LISTS KOTIRA_PROGRAMS)
     COMPONENT system EXCLUDE_FROM_ALL)
 endforeach()
 
-# Debian links its own programs with every symbol bound at load (bindnow); so do these.
+# Bound at load with read-only relocations (relro, bindnow), as lintian asks of hardened programs.
 foreach(program IN LISTS KOTIRA_PROGRAMS)
   target_link_options(${program} PRIVATE LINKER:-z,relro,-z,now)
 endforeach()
@@ -89,7 +90,9 @@ install(FILES ${KOTIRA_PACKAGE_STAGE}/${KOTIRA_APPSTREAM_ID}.metainfo.xml
   DESTINATION share/metainfo COMPONENT system EXCLUDE_FROM_ALL)
 
 # The Debian documents: the copyright file, the changelog and the manual pages, compressed with
-# gzip -9n (no name or time stamp inside, so the same sources give the same package).
+# gzip -9n (no name or time stamp inside, so the same sources give the same package). The version
+# has no Debian revision, so the package is a native one, whose changelog Debian names
+# changelog.gz (lintian: wrong-name-for-changelog-of-native-package for changelog.Debian.gz).
 configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${KOTIRA_PACKAGE_STAGE}/copyright @ONLY)
 set(KOTIRA_GZIPPED)
 foreach(document IN ITEMS changelog ${KOTIRA_PROGRAMS})
