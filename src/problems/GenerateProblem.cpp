@@ -75,19 +75,7 @@ Caches& caches() {
     return instance;
 }
 
-enum class WordKind { Literal, DataList, BackReference };
-
-struct Word {
-    WordKind kind = WordKind::Literal;
-    QStringList items; // data list: its lines
-    int referent = -1; // back-reference: position of the word it repeats; -1 for none
-};
-
-// One operand value: from the replacement of a statement word, or a number written in the line.
-struct Operand {
-    int word = -1;
-    double value = 0;
-};
+using WordKind = TemplateReading::Kind;
 
 bool isNamedOperand(QStringView token) {
     return token.size() >= 6 && token.left(6).compare(u"NUMERO", Qt::CaseInsensitive) == 0;
@@ -110,36 +98,35 @@ QStringList CutWords(const QString& line) {
     return line.split(u' ', Qt::KeepEmptyParts);
 }
 
-void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemView& view,
-                     RandomSource& random) {
+QString DataListPath(const QString& word) {
     Caches& cache = caches();
-    state.WordValue.fill(QString());
-    state.Number.fill(0);
+    cache.names.begin(AppPath(u"\\datos"));
+    return cache.names.pathOf(word);
+}
 
-    const QStringList* stored = cache.files.lines(templatePath);
-    if (!stored || stored->isEmpty()) {
-        showEmptyProblem(state, view);
-        return;
-    }
-    const QStringList lines = *stored; // the cache may move it while the lists are read
-    const QString& statementLine = lines[0];
+TemplateReading ReadTemplate(const QStringList& lines) {
+    Caches& cache = caches();
+    TemplateReading reading;
+    const QString statementLine = lines.value(0);
     const QString expressionLine = lines.value(1);
-    const QStringList words = CutWords(statementLine);
+    reading.words = CutWords(statementLine);
+    const QStringList& words = reading.words;
     const qsizetype wordCount = words.size();
     const qsizetype keptWords = std::min<qsizetype>(wordCount, MaxWords);
 
-    // What each word is does not change between attempts: classify once.
     cache.names.begin(AppPath(u"\\datos"));
-    std::vector<Word> kinds(wordCount);
+    reading.kinds.resize(size_t(wordCount));
     for (qsizetype i = 0; i < wordCount; ++i) {
         const QString& word = words[i];
-        Word& kind = kinds[i];
-        const QString listPath = cache.names.pathOf(word);
+        TemplateReading::Word& kind = reading.kinds[size_t(i)];
+        QString listPath = cache.names.pathOf(word);
         if (!listPath.isEmpty()) {
             kind.kind = WordKind::DataList;
             const QStringList* items = cache.files.lines(listPath, MaxDataLines);
+            kind.listRead = items != nullptr;
             if (items)
                 kind.items = *items;
+            kind.listPath = std::move(listPath);
         } else if (word.startsWith(u'=')) {
             kind.kind = WordKind::BackReference;
             const QStringView name = QStringView(word).mid(1);
@@ -152,29 +139,55 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
         }
     }
 
-    const bool choiceProblem = expressionLine.toUpper() == u"TEXTO";
-    QStringList tokens;
-    std::vector<Operand> operands;
-    std::vector<char16_t> operators; // at positions 1, 3, 5, ...; 0 for a token that is none
-    if (!choiceProblem) {
-        tokens = CutWords(expressionLine);
-        for (const QString& token : tokens) {
-            if (isNamedOperand(token)) {
-                for (qsizetype w = 0; w < keptWords; ++w) {
-                    if (words[w] == token)
-                        operands.push_back({int(w), 0});
-                }
-            } else if (const double value = NumericValue(token); value > 0) {
-                operands.push_back({-1, value});
+    reading.choiceProblem = expressionLine.toUpper() == u"TEXTO";
+    if (reading.choiceProblem)
+        return reading;
+    reading.tokens = CutWords(expressionLine);
+    const QStringList& tokens = reading.tokens;
+    for (qsizetype t = 0; t < tokens.size(); ++t) {
+        const QString& token = tokens[t];
+        if (isNamedOperand(token)) {
+            for (qsizetype w = 0; w < keptWords; ++w) {
+                if (words[w] == token)
+                    reading.operands.push_back({int(t), int(w), 0});
             }
-        }
-        for (qsizetype u = 1; u < tokens.size(); u += 2) {
-            const QString& token = tokens[u];
-            const bool isOperator = token.size() == 1 && (token[0] == u'+' || token[0] == u'-' ||
-                                                          token[0] == u'*' || token[0] == u'/');
-            operators.push_back(isOperator ? token[0].unicode() : char16_t(0));
+        } else if (const double value = NumericValue(token); value > 0) {
+            reading.operands.push_back({int(t), -1, value});
         }
     }
+    for (qsizetype u = 1; u < tokens.size(); u += 2) {
+        const QString& token = tokens[u];
+        const bool isOperator = token.size() == 1 && (token[0] == u'+' || token[0] == u'-' ||
+                                                      token[0] == u'*' || token[0] == u'/');
+        reading.operators.push_back(isOperator ? token[0].unicode() : char16_t(0));
+    }
+    return reading;
+}
+
+void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemView& view,
+                     RandomSource& random, GenerationTrace* trace) {
+    Caches& cache = caches();
+    state.WordValue.fill(QString());
+    state.Number.fill(0);
+
+    const QStringList* stored = cache.files.lines(templatePath);
+    if (!stored || stored->isEmpty()) {
+        showEmptyProblem(state, view);
+        if (trace)
+            *trace = GenerationTrace{0, true};
+        return;
+    }
+    const QStringList lines = *stored; // the cache may move it while the lists are read
+    const QString& statementLine = lines[0];
+    const QString expressionLine = lines.value(1);
+    const TemplateReading reading = ReadTemplate(lines);
+    const QStringList& words = reading.words;
+    const qsizetype wordCount = words.size();
+    const std::vector<TemplateReading::Word>& kinds = reading.kinds;
+    const bool choiceProblem = reading.choiceProblem;
+    const QStringList& tokens = reading.tokens;
+    const std::vector<TemplateReading::Operand>& operands = reading.operands;
+    const std::vector<char16_t>& operators = reading.operators;
 
     // An attempt changes only the draws, what the back-references show and the first MaxWords
     // literals' entries; the statement is put together once, from the attempt that stands, so a
@@ -186,9 +199,12 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
     }
     std::vector<QString> shown(wordCount); // list words and back-references: what they showed
 
-    for (int attempt = 0; attempt < MaxAttempts; ++attempt) {
+    int attempt = 0;
+    bool accepted = false;
+    while (attempt < MaxAttempts) {
+        ++attempt;
         for (const qsizetype i : changing) {
-            const Word& kind = kinds[i];
+            const TemplateReading::Word& kind = kinds[i];
             switch (kind.kind) {
             case WordKind::DataList: {
                 const qsizetype count = kind.items.size();
@@ -218,11 +234,12 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
         if (choiceProblem) {
             // The result stays as it is; a choice problem is never drawn again.
             state.Scratch = expressionLine;
+            accepted = true;
             break;
         }
 
         std::size_t k = 0;
-        for (const Operand& operand : operands) {
+        for (const TemplateReading::Operand& operand : operands) {
             if (k < MaxOperands)
                 state.Number[k] =
                     operand.word >= 0 ? NumericValue(state.WordValue[operand.word]) : operand.value;
@@ -254,9 +271,13 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
         }
         state.Result = result;
         state.Scratch = tokens.last();
-        if (result > -1) // false for NaN
+        if (result > -1) { // false for NaN
+            accepted = true;
             break;
+        }
     }
+    if (trace)
+        *trace = GenerationTrace{attempt, accepted};
 
     QString statement;
     for (qsizetype i = 0; i < wordCount; ++i) {

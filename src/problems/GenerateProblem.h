@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <vector>
+
 class ProblemView;
 class RandomSource;
 struct ExerciseState;
@@ -28,8 +30,9 @@ struct ExerciseState;
 // MaxWords-th are shown but are no referent or operand.
 //
 // Templates and lists are kept in memory between calls and read again when they change on disk.
+struct GenerationTrace;
 void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemView& view,
-                     RandomSource& random);
+                     RandomSource& random, GenerationTrace* trace = nullptr);
 
 inline constexpr int MaxAttempts = 10000;
 inline constexpr int MaxWords = 141;     // WordValue entries
@@ -38,3 +41,42 @@ inline constexpr int MaxOperands = 16;   // Number entries
 
 // Cuts a line at every space: "a  b" gives "a", "", "b"; an empty line gives one empty word.
 QStringList CutWords(const QString& line);
+
+// How the generator reads a template, worked out once per call before any draw: GenerateProblem
+// draws from this reading, and the teachers' checker reports from the very same one.
+struct TemplateReading {
+    enum class Kind { Literal, DataList, BackReference };
+    struct Word {
+        Kind kind = Kind::Literal;
+        QString listPath;      // data-list word: the list's file
+        bool listRead = false; // data-list word: the file could be read
+        QStringList items;     // data-list word: its first MaxDataLines lines
+        int referent = -1;     // back-reference: the first of the first MaxWords words equal to its
+                               // name; -1 when there is none
+    };
+    struct Operand {
+        int token = -1;   // position of the expression token it comes from
+        int word = -1;    // named operand: the statement word whose replacement it reads; -1 otherwise
+        double value = 0; // literal operand: its value
+    };
+
+    QStringList words;               // line 1 cut at every space
+    std::vector<Word> kinds;         // one per word
+    bool choiceProblem = false;      // line 2 is "TEXTO" in any letter case
+    QStringList tokens;              // numeric problem: line 2 cut at every space
+    std::vector<Operand> operands;   // in collection order; only the first MaxOperands count
+    std::vector<char16_t> operators; // one per odd token position: + - * / or 0 for any other token
+};
+
+// The reading of a template's lines (at least one). Lists are looked up in the "\datos" folder of
+// the application folder, as GenerateProblem does.
+TemplateReading ReadTemplate(const QStringList& lines);
+
+// The data list a statement word names (its full path), or an empty text when it names none.
+QString DataListPath(const QString& word);
+
+// What one call of GenerateProblem did, for whoever asks (the checker's estimates).
+struct GenerationTrace {
+    int attempts = 0;      // attempts drawn (1 for a choice problem, 0 for an unreadable template)
+    bool accepted = false; // the result that stands is greater than -1 (always for a choice problem)
+};

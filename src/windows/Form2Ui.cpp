@@ -1,5 +1,6 @@
 #include "windows/Form2Ui.h"
 
+#include "windows/CaptionBoxes.h"
 #include "windows/DirList.h"
 #include "windows/PictureButton.h"
 #include "windows/Twips.h"
@@ -9,7 +10,8 @@
 #include <QListWidget>
 
 // The banner in the title bar: product, version and two contact addresses.
-static const char16_t ProgramBanner[] = u"KOTIRA - 1.1 - kotira@example.org - maestros@example.org";
+static const char16_t ProgramBanner[] =
+    u"KOTIRA - " KOTIRA_VERSION " - kotira@example.org - maestros@example.org";
 
 void Form2Ui::setupUi(QWidget* form) {
     form->setWindowTitle(QString::fromUtf16(ProgramBanner));
@@ -19,9 +21,9 @@ void Form2Ui::setupUi(QWidget* form) {
 
     Label2 = new QLabel(QStringLiteral("Selección del grupo de problemas"), form);
     Label2->setObjectName(QStringLiteral("Label2"));
-    PlaceTwips(Label2, 240, 120, 4215, 375);
+    PlaceTwips(Label2, Form2Label2Box.left, Form2Label2Box.top, Form2Label2Box.width, Form2Label2Box.height);
     SetTextColor(Label2, QColor(0xC0, 0x00, 0x00));
-    Label2->setFont(ArialFont(12, true));
+    Label2->setFont(ArialFont(Form2Label2Box.points, Form2Label2Box.bold));
 
     List1 = new QListWidget(form);
     List1->setObjectName(QStringLiteral("List1"));
@@ -35,10 +37,11 @@ void Form2Ui::setupUi(QWidget* form) {
 
     Command1 = new PictureButton(form);
     Command1->setObjectName(QStringLiteral("Command1"));
-    PlaceTwips(Command1, 120, 5400, 6495, 1095);
+    PlaceTwips(Command1, Form2Command1Box.left, Form2Command1Box.top, Form2Command1Box.width,
+               Form2Command1Box.height);
     Command1->setText(QStringLiteral("ACEPTAR"));
     Command1->SetBackColor(QColor(0x00, 0xFF, 0x00));
-    Command1->setFont(ArialFont(27.75, true));
+    Command1->setFont(ArialFont(Form2Command1Box.points, Form2Command1Box.bold));
 
     Dir1 = new DirList(form);
     Dir1->setObjectName(QStringLiteral("Dir1"));

@@ -1,5 +1,7 @@
 #include "windows/PictureButton.h"
 
+#include "windows/CaptionBoxes.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -7,7 +9,7 @@ namespace {
 const QColor Light(0xFF, 0xFF, 0xFF);
 const QColor Shadow(0x80, 0x80, 0x80);
 const QColor Dark(0x00, 0x00, 0x00);
-constexpr int BevelWidth = 2;
+constexpr int BevelWidth = ButtonBevelPx;
 } // namespace
 
 PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {}

@@ -1,0 +1,9 @@
+#include "checker/ContentPaths.h"
+
+#include "app/AppFolder.h"
+
+#include <QDir>
+
+QString RelativeName(const QString& path) {
+    return QDir(AppFolder()).relativeFilePath(path);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// A path beneath the application folder as the teacher finds it there: "Problemas/1 Sumas/3.txt".
+QString RelativeName(const QString& path);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "checker/ContentReport.h"
+
+#include <QString>
+
+// Makes problems from a numeric template with the program's generator until about `draws`
+// attempts are drawn, and counts what the pupil would get: redrawn attempts, accepted results,
+// results with decimals. Repeatable: the draws start from `seed`.
+ResultEstimate EstimateResults(const QString& templatePath, int draws, quint32 seed);
+
+// The findings the estimate calls for: no result ever accepted, many attempts drawn again, results
+// with decimals or that no short answer equals.
+void ReportEstimate(const ResultEstimate& estimate, FindingList& findings);
+
+// A result as the pupil would type it: "12", "2.5", "3.3333333333333335", "infinito".
+QString ResultText(double result);

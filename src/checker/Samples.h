@@ -1,0 +1,6 @@
+#pragma once
+
+#include "checker/ContentReport.h"
+
+// `count` problems made from the template by the program's own generator, starting from `seed`.
+QList<Sample> MakeSamples(const QString& templatePath, int count, quint32 seed);

@@ -1,0 +1,55 @@
+#include "checker/TemplateCheck.h"
+
+#include "app/TextFile.h"
+#include "checker/ChoiceCheck.h"
+#include "checker/ContentPaths.h"
+#include "checker/ExpressionCheck.h"
+#include "checker/ResultDraws.h"
+#include "checker/Samples.h"
+#include "checker/StatementCheck.h"
+#include "checker/TextCheck.h"
+#include "problems/GenerateProblem.h"
+
+#include <QHash>
+
+TemplateReport CheckTemplate(const QString& path, const CheckOptions& options) {
+    TemplateReport report;
+    report.file = RelativeName(path);
+    FindingList findings(report.file);
+
+    const std::optional<QStringList> lines = ReadTextLines(path);
+    if (!lines) {
+        findings.add(Severity::Error, QStringLiteral("no-se-puede-leer"), 0, QString(),
+                     QStringLiteral("no se puede leer: el alumno ve un problema vacío"),
+                     QStringLiteral("compruebe que es un fichero normal y que se puede abrir (permisos)"));
+        report.findings = findings.take();
+        return report;
+    }
+    report.readable = true;
+    if (lines->isEmpty()) {
+        findings.add(
+            Severity::Error, QStringLiteral("plantilla-vacia"), 0, QString(),
+            QStringLiteral("el fichero está vacío: el alumno ve un problema vacío con resultado 0"),
+            QStringLiteral("escriba el enunciado en la línea 1 y la operación o TEXTO en la línea 2"));
+        report.findings = findings.take();
+        return report;
+    }
+
+    // Each template draws from a sequence of its own, so samples differ from one template to the next,
+    // and the same again at every run.
+    const quint32 seed = options.seed + quint32(qHash(report.file));
+    CheckTextCharacters(*lines, findings);
+    const TemplateReading reading = ReadTemplate(*lines);
+    report.choiceProblem = reading.choiceProblem;
+    CheckStatement(reading, findings);
+    if (reading.choiceProblem) {
+        CheckChoices(*lines, findings);
+    } else {
+        CheckExpression(*lines, reading, findings);
+        report.estimate = EstimateResults(path, options.draws, seed);
+        ReportEstimate(report.estimate, findings);
+    }
+    report.samples = MakeSamples(path, options.samples, seed);
+    report.findings = findings.take();
+    return report;
+}
