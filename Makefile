@@ -1,5 +1,6 @@
 # make run   installs what is missing, builds and starts KOTIRA
-# make test  installs what is missing, builds and runs every test through ctest
+# make test  installs what is missing, builds and runs every test through ctest, but the
+#            benchmarks (label bench, run by tools/bench): no test asserts a time
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 export QT_QPA_PLATFORM ?= offscreen

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -21,9 +22,21 @@ struct Listing {
     QHash<QString, QString> byFoldedName; // folded name -> name as stored
 };
 
+// The folder's name as the file system spells it, without a detour through a narrow string that
+// would lose letters outside the ANSI code page on Windows: UTF-16 there, the name's file-system
+// bytes (what Qt itself opens) elsewhere.
+std::filesystem::path nativePath(const QString& folder) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(folder.toStdWString());
+#else
+    const QByteArray name = QFile::encodeName(folder);
+    return std::filesystem::path(std::string(name.constData(), size_t(name.size())));
+#endif
+}
+
 std::filesystem::file_time_type folderStamp(const QString& folder, bool& ok) {
     std::error_code error;
-    const auto stamp = std::filesystem::last_write_time(std::filesystem::path(folder.toStdString()), error);
+    const auto stamp = std::filesystem::last_write_time(nativePath(folder), error);
     ok = !error;
     return stamp;
 }

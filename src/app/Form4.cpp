@@ -23,6 +23,31 @@ namespace {
 
 Form4* instance = nullptr;
 
+// Centres a window with a title bar once more as soon as the window system gives it its frame,
+// which happens only when it is shown: centred before that on its client area alone, the window
+// would sit half a title bar low.
+class CentreOnceFramed : public QObject {
+public:
+    explicit CentreOnceFramed(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watched == window_ && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) &&
+            window_->frameGeometry().size() != window_->size()) {
+            window_->removeEventFilter(this);
+            deleteLater();
+            CentreOnScreen(window_);
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
 } // namespace
 
 QPoint CentredPosition(QSize screen, QSize window) {
@@ -39,10 +64,14 @@ void CentreOnScreen(QWidget* window) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // The outer size, title bar and border included, once the window system has given it one;
-    // before the first showing the frame is not known yet and the client size stands for it.
+    // The whole frame is centred, title bar and border included. Before the first showing the
+    // frame is not known yet: the client size stands for it until the frame arrives.
+    const QRect frame = window->frameGeometry();
     const QRect area = screen->geometry();
-    window->move(area.topLeft() + CentredPosition(area.size(), window->frameGeometry().size()));
+    window->move(area.topLeft() + CentredPosition(area.size(), frame.size()));
+    if (frame.size() == window->size() && !window->isVisible() &&
+        !window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        new CentreOnceFramed(window);
 }
 
 Form4& Form4::Instance() {
@@ -111,7 +140,7 @@ void Form4::mouseReleaseEvent(QMouseEvent* event) {
 
 void StartProgram() {
     QApplication::setApplicationName(QStringLiteral("KOTIRA"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(QStringLiteral(KOTIRA_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/kotira.svg")));
     InstallQtTranslation(*QCoreApplication::instance());
     // The windows ask for Arial by name; the few texts that take the program's default font (the

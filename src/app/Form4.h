@@ -40,7 +40,9 @@ private:
 // in pixels: left = (screen width - window width) \ 2 and top likewise, worked in twips with the
 // halving truncated toward zero, as the windows' load handlers place themselves.
 QPoint CentredPosition(QSize screen, QSize window);
-// Moves a top-level window to that place on the primary screen; its size is left as it is.
+// Moves a top-level window to that place on the primary screen, by the size of its whole frame; its
+// size is left as it is. A window with a title bar that is not shown yet is centred again when it
+// is first shown and the window system has given it its frame.
 void CentreOnScreen(QWidget* window);
 
 // The program's start: names the application, gives it its icon and shows the start-up window.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -18,12 +19,14 @@ bool isAscii(const QByteArray& bytes) {
 }
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five bytes it leaves undefined keep
-// their C1 code points. A table of its own spares loading the ICU converters for one code page.
+// their C1 code points. A table of its own spares loading the ICU converters for one code page,
+// and works where Qt has none (Windows builds without ICU).
+constexpr char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                               0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
 QString decodeWindows1252(const QByteArray& bytes) {
-    static const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (char c : bytes) {
@@ -31,6 +34,14 @@ QString decodeWindows1252(const QByteArray& bytes) {
         *out++ = (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
     }
     return text;
+}
+
+// The byte for one UTF-16 unit that is no surrogate, or '?' when the code page lacks it.
+char windows1252Byte(char16_t unit) {
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return static_cast<char>(unit);
+    const auto* found = std::find(std::begin(high), std::end(high), unit);
+    return found == std::end(high) ? '?' : static_cast<char>(0x80 + (found - std::begin(high)));
 }
 
 } // namespace
@@ -47,6 +58,21 @@ QString DecodeText(const QByteArray& bytes) {
         return text;
 
     return decodeWindows1252(bytes);
+}
+
+QByteArray EncodeWindows1252(QStringView text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i; // one character outside the code page, one '?'
+            bytes += '?';
+        } else {
+            bytes += QChar::isSurrogate(unit) ? '?' : windows1252Byte(unit);
+        }
+    }
+    return bytes;
 }
 
 QStringList SplitLines(QStringView text, qsizetype maxLines) {

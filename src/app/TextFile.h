@@ -23,6 +23,10 @@
 inline constexpr qsizetype AllLines = -1;
 
 QString DecodeText(const QByteArray& bytes);
+// Text as Windows-1252 bytes, by the same table the decoding uses. A character the code page lacks
+// becomes "?", one "?" for each character (a surrogate pair is one), as Windows' own conversion
+// gives it; no character is ever dropped.
+QByteArray EncodeWindows1252(QStringView text);
 QStringList SplitLines(QStringView text, qsizetype maxLines = AllLines);
 
 // The first maxLines lines of the file (all of them by default). Only as much of the file is read

@@ -165,7 +165,7 @@ void Form3::Command1_Click(int Index) {
 }
 
 void Form3::SaveAndOpenReport() {
-    const QString path = AppPath(u"\\texto.txt");
+    const QString path = ReportFile::SavePath();
     const QString shownPath = QDir::toNativeSeparators(path);
     // An editor opened on an old file would show the pupil a report that is not the one asked for.
     if (!ReportFile::Save(path, ReportText())) {

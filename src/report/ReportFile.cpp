@@ -1,7 +1,24 @@
 #include "report/ReportFile.h"
 
+#include "app/AppFolder.h"
+#include "app/TextFile.h"
+
+#include <QDir>
 #include <QSaveFile>
-#include <QStringEncoder>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+
+// Whether a file can be made in the folder, found by making one. Permission bits do not answer it:
+// root writes where they say no, a read-only mount refuses whatever they say, and on Windows
+// QFileInfo does not read a folder's access rights at all.
+bool CanMakeFileIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("texto-XXXXXX.tmp")));
+    return probe.open(); // removed again when it goes out of scope
+}
+
+} // namespace
 
 namespace ReportFile {
 
@@ -26,11 +43,23 @@ QString WithCrLf(QStringView text) {
 QByteArray FileBytes(QStringView reportText) {
     const QString text = WithCrLf(reportText) + QLatin1String("\r\n");
 #ifdef Q_OS_WIN
-    QStringEncoder encoder("windows-1252");
-    return encoder.encode(text);
+    // Qt's own "windows-1252" converter is missing where Qt is built without ICU, the usual case
+    // on Windows, and then encodes everything to nothing.
+    return EncodeWindows1252(text);
 #else
     return text.toUtf8();
 #endif
+}
+
+QString SavePath() {
+    const QString appFolder = AppFolder();
+    if (CanMakeFileIn(appFolder))
+        return AppPath(u"\\texto.txt");
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        return AppPath(u"\\texto.txt"); // nowhere else to go: the save fails and says where
+    QDir().mkpath(documents);
+    return QDir(documents).filePath(QStringLiteral("texto.txt"));
 }
 
 bool Save(const QString& path, QStringView reportText, QString* errorString) {
@@ -38,6 +67,13 @@ bool Save(const QString& path, QStringView reportText, QString* errorString) {
     // Never fall back to writing over the old file in place: that is what loses a report.
     file.setDirectWriteFallback(false);
     const QByteArray bytes = FileBytes(reportText);
+    // The file always ends in CR LF: no bytes at all means the text could not be converted, and
+    // an empty file must never pass for a saved report.
+    if (bytes.isEmpty()) {
+        if (errorString)
+            *errorString = QStringLiteral("The report could not be converted to the file's encoding");
+        return false;
+    }
     // Unbuffered, so that a short write (disk full, file size limit) shows in write()'s count: a
     // buffered QFileDevice loses it at the flush inside commit(), which then renames a cut-off
     // report over the old one.

@@ -15,6 +15,11 @@ QString WithCrLf(QStringView text);
 // The bytes of the file for a report text.
 QByteArray FileBytes(QStringView reportText);
 
+// Where the report is saved: "texto.txt" in the application folder whenever a file can be made
+// there; otherwise (an installation pupils cannot write to) "texto.txt" in the user's documents
+// folder, which is created if missing.
+QString SavePath();
+
 // Writes the report text to path, replacing the file whole. The new content goes to a temporary
 // file beside it that is renamed over the old one only once it is complete, so a failure at any
 // point leaves the previous report as it was. Returns false, with a reason in errorString when

@@ -56,6 +56,9 @@ QComboBox* EditableCombo(QWidget* form, const QString& name, const QString& text
     combo->setObjectName(name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert); // items come from the program, not from typing
+    // Qt completes what is typed into an editable combo box with the first item it begins, in any
+    // letter case; the chooser's text must be what the pupil typed or picked, nothing more.
+    combo->setCompleter(nullptr);
     combo->setEditText(text);
     KeepSystemColors(combo);
     return combo;
@@ -82,6 +85,11 @@ void Form1Ui::setupUi(QWidget* form) {
     Text3->setFont(ArialFont(18, false));
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setPlainText(QStringLiteral("Text3"));
+    // The statement is the program's: the pupil reads, selects and copies it but never changes it,
+    // since the report quotes it. Tab moves on, so a keyboard user is not held there.
+    Text3->setReadOnly(true);
+    Text3->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text3->setTabChangesFocus(true);
     KeepSystemColors(Text3);
 
     // Created after Picture1 so that it lies over the statement area.

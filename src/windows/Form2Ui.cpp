@@ -10,7 +10,8 @@
 #include <QListWidget>
 
 // The banner in the title bar: product, version and two contact addresses.
-static const char16_t ProgramBanner[] = u"KOTIRA - 1.1 - kotira@example.org - maestros@example.org";
+static const char16_t ProgramBanner[] =
+    u"KOTIRA - " KOTIRA_VERSION " - kotira@example.org - maestros@example.org";
 
 void Form2Ui::setupUi(QWidget* form) {
     form->setWindowTitle(QString::fromUtf16(ProgramBanner));

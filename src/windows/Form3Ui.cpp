@@ -43,5 +43,7 @@ void Form3Ui::setupUi(QWidget* form) {
     Text1->setFont(ArialFont(12, false));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setPlainText(QStringLiteral("Text1"));
+    // Tab moves on rather than putting a tab character into the report.
+    Text1->setTabChangesFocus(true);
     KeepSystemColors(Text1);
 }

@@ -11,8 +11,10 @@ void Form4Ui::setupUi(QWidget* form) {
     SetFillColor(form, QColor(0x00, 0x00, 0x80)); // the title picture's own blue, under it
     form->setFixedSize(TwipsToPx(6390), TwipsToPx(5355));
 
-    // The title picture covers the window; clicks go through it to the window.
+    // The title picture at its designed size from the top-left corner, as a window's picture is
+    // drawn: a little larger than the window, it is cut at the right and bottom edges, never
+    // squeezed. Clicks go through it to the window.
     auto* title = new SvgPicture(QStringLiteral(":/resources/title.svg"), form);
     title->setObjectName(QStringLiteral("TitlePicture"));
-    title->setGeometry(form->rect());
+    title->setGeometry(QRect(QPoint(0, 0), title->sizeHint()));
 }

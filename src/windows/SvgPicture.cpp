@@ -8,6 +8,10 @@ SvgPicture::SvgPicture(const QString& resourcePath, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+QSize SvgPicture::sizeHint() const {
+    return renderer_->defaultSize();
+}
+
 void SvgPicture::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

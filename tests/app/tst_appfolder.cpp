@@ -27,6 +27,9 @@ void TestAppFolder::resolvesWithoutRegardToCase_data() {
                                           << "\\Problemas\\g\\3.txt";
     QTest::newRow("accented letters") << "datos/CAMIÓN.txt"
                                       << "\\datos\\camión.txt";
+    // The folder listed for the case-blind look-up has a letter outside Windows-1252.
+    QTest::newRow("folder named beyond the code page") << "Problemas/Fracciones ½ y π/2.TXT"
+                                                       << "\\problemas\\FRACCIONES ½ Y Π\\2.txt";
     QTest::newRow("forward slashes") << "configuracion/idioma.txt"
                                      << "/CONFIGURACION/Idioma.TXT";
 }

@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QtTest>
 
 class TestStartup : public QObject {
@@ -23,6 +25,7 @@ private slots:
     void cleanup();
 
     void startUpWindowIsFramelessAndCentred();
+    void titlePictureAtItsDesignedSize();
     void clickHandsOverToTheGroupWindow();
     void pressAndReleaseMustBothBeOnTheWindow_data();
     void pressAndReleaseMustBothBeOnTheWindow();
@@ -59,6 +62,24 @@ void TestStartup::startUpWindowIsFramelessAndCentred() {
     // Nothing else is loaded before the click.
     QVERIFY(!Form2::Existing());
     QVERIFY(cues_.isEmpty());
+}
+
+void TestStartup::titlePictureAtItsDesignedSize() {
+    TempAppFolder app;
+    Form4& form = Form4::Instance();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage shown = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    // The picture as designed (433 x 360), cut to the window (426 x 357), not squeezed into it.
+    QSvgRenderer title(QStringLiteral(":/resources/title.svg"));
+    QImage designed(title.defaultSize(), QImage::Format_RGB32);
+    QPainter painter(&designed);
+    painter.setRenderHint(QPainter::Antialiasing);
+    title.render(&painter);
+    painter.end();
+    QCOMPARE(shown.size(), QSize(426, 357));
+    QCOMPARE(shown, designed.copy(shown.rect()));
 }
 
 void TestStartup::clickHandsOverToTheGroupWindow() {
@@ -117,7 +138,7 @@ void TestStartup::startProgramNamesTheApplication() {
     TempAppFolder app;
     StartProgram();
     QCOMPARE(QApplication::applicationName(), "KOTIRA");
-    QCOMPARE(QApplication::applicationVersion(), "1.1");
+    QCOMPARE(QApplication::applicationVersion(), KOTIRA_VERSION);
     QVERIFY(!QApplication::windowIcon().isNull());
     QVERIFY(Form4::Existing());
     QVERIFY(Form4::Existing()->isVisible());

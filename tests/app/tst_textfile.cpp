@@ -18,6 +18,9 @@ private slots:
     void decodes_data();
     void decodes();
     void windows1252MatchesTheToolkitCodec();
+    void encodesWindows1252_data();
+    void encodesWindows1252();
+    void everyByteComesBackFromItsCharacter();
     void unreadableFiles();
     void limitedReadStopsEarly_data();
     void limitedReadStopsEarly();
@@ -112,6 +115,31 @@ void TestTextFile::windows1252MatchesTheToolkitCodec() {
     }
 }
 
+void TestTextFile::encodesWindows1252_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("ASCII") << "Ana: 3 + 4 = 7\r\n" << QByteArray("Ana: 3 + 4 = 7\r\n");
+    QTest::newRow("Spanish letters") << QStringLiteral("¿Qué año?") << QByteArray("\xbfQu\xe9 a\xf1o?");
+    QTest::newRow("euro and quotes") << QStringLiteral("5 € “sí”") << QByteArray("5 \x80 \x93s\xed\x94");
+    QTest::newRow("outside the code page") << QStringLiteral("x ≤ 3 中") << QByteArray("x ? 3 ?");
+    QTest::newRow("surrogate pair is one character") << QStringLiteral("a😀b") << QByteArray("a?b");
+    QTest::newRow("lone surrogate") << QString(QChar(0xD83D)) + "b" << QByteArray("?b");
+}
+
+void TestTextFile::encodesWindows1252() {
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(EncodeWindows1252(text), bytes);
+}
+
+void TestTextFile::everyByteComesBackFromItsCharacter() {
+    // Encoding is the decoding table read backwards, the five undefined bytes included.
+    QByteArray all;
+    for (int b = 0; b <= 0xFF; ++b)
+        all += static_cast<char>(b);
+    QCOMPARE(EncodeWindows1252(DecodeText(all)), all);
+}
+
 void TestTextFile::unreadableFiles() {
     TempAppFolder app;
     QVERIFY(!ReadTextLines(app.path() + "/missing.txt"));
@@ -178,9 +206,9 @@ void TestTextFile::limitedReadOfAHugeListIsQuick() {
     QVERIFY(lines);
     QCOMPARE(lines->size(), 201);
     QCOMPARE(lines->at(200), QStringLiteral("elemento número 200"));
+    // Reported, not asserted: reading the whole 2.6 MB file takes several milliseconds, the first
+    // lines far less (limitedReadStopsEarly checks that the rest is not read).
     qInfo("201 lines of a 100,000-line list: %.1f microseconds per read", perRead / 1000.0);
-    // Reading the whole 2.6 MB file takes several milliseconds; the first lines far less.
-    QVERIFY2(perRead < 2'000'000, qPrintable(QString::number(perRead)));
 }
 
 void TestTextFile::crLfSplitAcrossReadChunks() {

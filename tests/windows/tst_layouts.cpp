@@ -389,7 +389,7 @@ void TestLayouts::tabOrderOfTheExerciseWindow() {
 
 void TestLayouts::form2TitleIsTheBanner() {
     const QString title = w_->form2.windowTitle();
-    QVERIFY2(title.startsWith(QStringLiteral("KOTIRA - 1.1 - ")), qPrintable(title));
+    QVERIFY2(title.startsWith(QStringLiteral("KOTIRA - " KOTIRA_VERSION " - ")), qPrintable(title));
     const QStringList parts = title.split(QStringLiteral(" - "));
     QCOMPARE(parts.size(), 4);
     for (int i = 2; i < 4; ++i) {
