@@ -180,6 +180,7 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
     const QStringList lines = *stored; // the cache may move it while the lists are read
     const QString& statementLine = lines[0];
     const QString expressionLine = lines.value(1);
+    // What each word and token is does not change between attempts: read once.
     const TemplateReading reading = ReadTemplate(lines);
     const QStringList& words = reading.words;
     const qsizetype wordCount = words.size();
