@@ -17,7 +17,7 @@ h3 { font-size: 1em; margin: 1em 0 .3em; }
 .ERROR { background: #fde2e2; border-color: #c00; } .AVISO { background: #fff4cc; border-color: #d90; }
 .sev { font-weight: bold; } .ERROR .sev { color: #c00; } .AVISO .sev { color: #a60; }
 table { border-collapse: collapse; margin: .3em 0 1em; } td, th { border: 1px solid #ccc; padding: .3em .6em; text-align: left; vertical-align: top; }
-th { background: #eee; } .right { font-weight: bold; color: #070; } .note { color: #555; font-size: .9em; }
+td { white-space: pre-wrap; } th { background: #eee; } .right { font-weight: bold; color: #070; } .note { color: #555; font-size: .9em; }
 .summary { font-size: 1.1em; font-weight: bold; margin-top: 2em; }
 .ok { color: #070; }
 )";

@@ -1,6 +1,5 @@
 #include "checker/ResultDraws.h"
 
-#include "checker/RecordingView.h"
 #include "exercise/Verdict.h"
 #include "problems/ExerciseState.h"
 #include "problems/GenerateProblem.h"
@@ -27,14 +26,13 @@ QString ResultText(double result) {
     return QString::number(result, 'g', 16);
 }
 
-ResultEstimate EstimateResults(const QString& templatePath, int draws, quint32 seed) {
+ResultEstimate EstimateResults(const TemplateReading& reading, int draws, quint32 seed) {
     ResultEstimate estimate;
     ExerciseState state;
-    RecordingView view;
     RandomGenerator random(seed);
+    std::vector<QString> shown;
     while (estimate.attempts < draws) {
-        GenerationTrace trace;
-        GenerateProblem(templatePath, state, view, random, &trace);
+        const GenerationTrace trace = DrawProblem(reading, state, random, shown);
         ++estimate.problems;
         estimate.attempts += std::max(trace.attempts, 1);
         if (!trace.accepted)

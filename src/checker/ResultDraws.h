@@ -4,10 +4,12 @@
 
 #include <QString>
 
-// Makes problems from a numeric template with the program's generator until about `draws`
-// attempts are drawn, and counts what the pupil would get: redrawn attempts, accepted results,
-// results with decimals. Repeatable: the draws start from `seed`.
-ResultEstimate EstimateResults(const QString& templatePath, int draws, quint32 seed);
+struct TemplateReading;
+
+// Makes problems from a numeric template's reading with the program's own drawing until about
+// `draws` attempts are drawn, and counts what the pupil would get: redrawn attempts, accepted
+// results, results with decimals. Repeatable: the draws start from `seed`.
+ResultEstimate EstimateResults(const TemplateReading& reading, int draws, quint32 seed);
 
 // The findings the estimate calls for: no result ever accepted, many attempts drawn again, results
 // with decimals or that no short answer equals.

@@ -27,6 +27,12 @@ QString withoutSigns(const QString& word) {
     return word.mid(start, end - start);
 }
 
+// The word with its signs set apart from it: "¿FRUTA," gives "¿ FRUTA ,".
+QString apart(const QString& word, const QString& bare) {
+    const qsizetype at = word.indexOf(bare);
+    return (word.left(at) + u' ' + bare + u' ' + word.mid(at + bare.size())).trimmed();
+}
+
 // Written like the placeholders: in capitals (two letters or more), or starting with NUMERO.
 bool looksLikePlaceholder(const QString& word) {
     if (word.startsWith(u"NUMERO"))
@@ -63,8 +69,7 @@ void checkLiteral(const QString& word, FindingList& findings) {
                 QStringLiteral("el signo pegado impide el cambio: el alumno ve «%1» tal cual en vez de "
                                "un elemento de %2")
                     .arg(word, listName(list)),
-                QStringLiteral("separe el signo con un espacio: «%1»")
-                    .arg(QString(word).replace(bare, bare + u' ').trimmed()));
+                QStringLiteral("separe el signo con un espacio: «%1»").arg(apart(word, bare)));
             return;
         }
     }

@@ -46,7 +46,7 @@ TemplateReport CheckTemplate(const QString& path, const CheckOptions& options) {
         CheckChoices(*lines, findings);
     } else {
         CheckExpression(*lines, reading, findings);
-        report.estimate = EstimateResults(path, options.draws, seed);
+        report.estimate = EstimateResults(reading, options.draws, seed);
         ReportEstimate(report.estimate, findings);
     }
     report.samples = MakeSamples(path, options.samples, seed);

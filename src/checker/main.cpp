@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -51,6 +52,10 @@ int main(int argc, char* argv[]) {
     // needed (a menu entry or CI may have none).
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quiet);
+#ifdef SIGPIPE
+    // A closed output (a menu entry, `| head`) must not end the check before its exit status.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kotira-revisar"));
 
@@ -89,11 +94,12 @@ int main(int argc, char* argv[]) {
             print(stderr, QStringLiteral("kotira-revisar: no se puede escribir «%1»\n").arg(page));
             return UnusableArguments;
         }
-        if (!command.json)
-            print(stdout, SummaryLine(report) + QStringLiteral("\nInforme: %1\n").arg(page));
+        // The browser first: started from a menu, nobody may be reading what is printed.
         if (!OpenInBrowser(page))
             print(stderr,
                   QStringLiteral("kotira-revisar: no se encontró un navegador; abra «%1»\n").arg(page));
+        if (!command.json)
+            print(stdout, SummaryLine(report) + QStringLiteral("\nInforme: %1\n").arg(page));
     }
     return report.count(Severity::Error) > 0 ? SomeError : NoError;
 }

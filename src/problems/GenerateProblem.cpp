@@ -139,6 +139,7 @@ TemplateReading ReadTemplate(const QStringList& lines) {
         }
     }
 
+    reading.expressionLine = expressionLine;
     reading.choiceProblem = expressionLine.toUpper() == u"TEXTO";
     if (reading.choiceProblem)
         return reading;
@@ -164,30 +165,13 @@ TemplateReading ReadTemplate(const QStringList& lines) {
     return reading;
 }
 
-void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemView& view,
-                     RandomSource& random, GenerationTrace* trace) {
-    Caches& cache = caches();
+GenerationTrace DrawProblem(const TemplateReading& reading, ExerciseState& state, RandomSource& random,
+                            std::vector<QString>& shown) {
     state.WordValue.fill(QString());
     state.Number.fill(0);
-
-    const QStringList* stored = cache.files.lines(templatePath);
-    if (!stored || stored->isEmpty()) {
-        showEmptyProblem(state, view);
-        if (trace)
-            *trace = GenerationTrace{0, true};
-        return;
-    }
-    const QStringList lines = *stored; // the cache may move it while the lists are read
-    const QString& statementLine = lines[0];
-    const QString expressionLine = lines.value(1);
-    const TemplateReading reading = ReadTemplate(lines);
     const QStringList& words = reading.words;
     const qsizetype wordCount = words.size();
     const std::vector<TemplateReading::Word>& kinds = reading.kinds;
-    const bool choiceProblem = reading.choiceProblem;
-    const QStringList& tokens = reading.tokens;
-    const std::vector<TemplateReading::Operand>& operands = reading.operands;
-    const std::vector<char16_t>& operators = reading.operators;
 
     // An attempt changes only the draws, what the back-references show and the first MaxWords
     // literals' entries; the statement is put together once, from the attempt that stands, so a
@@ -197,8 +181,12 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
         if (kinds[i].kind != WordKind::Literal || i < MaxWords)
             changing.push_back(i);
     }
-    std::vector<QString> shown(wordCount); // list words and back-references: what they showed
+    shown.assign(size_t(wordCount), QString());
 
+    // Every list word loads its lines into DataLine before its draw. Only DataLine(0) is ever read
+    // back (an empty list shows it), and the same lists load in the same order in every attempt,
+    // so the loading is done once, after the attempt that stands; meanwhile this tracks DataLine(0).
+    const QString* firstDataLine = &state.DataLine[0];
     int attempt = 0;
     bool accepted = false;
     while (attempt < MaxAttempts) {
@@ -208,14 +196,14 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
             switch (kind.kind) {
             case WordKind::DataList: {
                 const qsizetype count = kind.items.size();
-                for (qsizetype line = 0; line < count; ++line)
-                    state.DataLine[line] = kind.items[line];
+                if (count > 0)
+                    firstDataLine = &kind.items[0];
                 // A draw for every list word, even an empty list's, keeps the sequence of draws.
                 const double u = random.Next();
                 const qsizetype drawn = std::clamp<qsizetype>(qsizetype(std::floor(double(count) * u)), 0,
                                                               std::max<qsizetype>(count - 1, 0));
                 // An empty list shows what the list read before it left in DataLine(0).
-                const QString& item = state.DataLine[drawn];
+                const QString& item = count > 0 ? kind.items[drawn] : *firstDataLine;
                 shown[i] = item;
                 if (i < MaxWords)
                     state.WordValue[i] = item;
@@ -231,15 +219,14 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
             }
         }
 
-        if (choiceProblem) {
+        if (reading.choiceProblem) {
             // The result stays as it is; a choice problem is never drawn again.
-            state.Scratch = expressionLine;
             accepted = true;
             break;
         }
 
         std::size_t k = 0;
-        for (const TemplateReading::Operand& operand : operands) {
+        for (const TemplateReading::Operand& operand : reading.operands) {
             if (k < MaxOperands)
                 state.Number[k] =
                     operand.word >= 0 ? NumericValue(state.WordValue[operand.word]) : operand.value;
@@ -247,7 +234,7 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
         }
         double result = state.Number[0];
         k = 1;
-        for (char16_t op : operators) {
+        for (char16_t op : reading.operators) {
             if (k < MaxOperands) {
                 const double operand = state.Number[k];
                 switch (op) {
@@ -270,14 +257,44 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
             ++k;
         }
         state.Result = result;
-        state.Scratch = tokens.last();
         if (result > -1) { // false for NaN
             accepted = true;
             break;
         }
     }
+    state.Scratch = reading.choiceProblem ? reading.expressionLine : reading.tokens.last();
+    for (const qsizetype i : changing) {
+        const TemplateReading::Word& kind = kinds[i];
+        if (kind.kind == WordKind::DataList) {
+            for (qsizetype line = 0; line < kind.items.size(); ++line)
+                state.DataLine[line] = kind.items[line];
+        }
+    }
+    return GenerationTrace{attempt, accepted};
+}
+
+void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemView& view,
+                     RandomSource& random, GenerationTrace* trace) {
+    Caches& cache = caches();
+    const QStringList* stored = cache.files.lines(templatePath);
+    if (!stored || stored->isEmpty()) {
+        state.WordValue.fill(QString());
+        state.Number.fill(0);
+        showEmptyProblem(state, view);
+        if (trace)
+            *trace = GenerationTrace{0, true};
+        return;
+    }
+    const QStringList lines = *stored; // the cache may move it while the lists are read
+    const TemplateReading reading = ReadTemplate(lines);
+    const QStringList& words = reading.words;
+    const qsizetype wordCount = words.size();
+    const std::vector<TemplateReading::Word>& kinds = reading.kinds;
+
+    std::vector<QString> shown; // list words and back-references: what they showed
+    const GenerationTrace drawn = DrawProblem(reading, state, random, shown);
     if (trace)
-        *trace = GenerationTrace{attempt, accepted};
+        *trace = drawn;
 
     QString statement;
     for (qsizetype i = 0; i < wordCount; ++i) {
@@ -285,15 +302,15 @@ void GenerateProblem(const QString& templatePath, ExerciseState& state, ProblemV
         statement += u' ';
     }
 
-    view.setStatementLine(statementLine);
+    view.setStatementLine(lines[0]);
     view.setWordList(words);
     view.setStatement(statement);
-    if (choiceProblem) {
+    if (reading.choiceProblem) {
         view.setTokenList(lines.mid(3));
         view.setTokenListVisible(true);
         view.setAnswerBoxVisible(false);
     } else {
-        view.setTokenList(tokens);
+        view.setTokenList(reading.tokens);
         view.setTokenListVisible(false);
         view.setAnswerBoxVisible(true);
     }

@@ -62,6 +62,7 @@ struct TemplateReading {
 
     QStringList words;               // line 1 cut at every space
     std::vector<Word> kinds;         // one per word
+    QString expressionLine;          // line 2 as read (empty when there is none)
     bool choiceProblem = false;      // line 2 is "TEXTO" in any letter case
     QStringList tokens;              // numeric problem: line 2 cut at every space
     std::vector<Operand> operands;   // in collection order; only the first MaxOperands count
@@ -80,3 +81,11 @@ struct GenerationTrace {
     int attempts = 0;      // attempts drawn (1 for a choice problem, 0 for an unreadable template)
     bool accepted = false; // the result that stands is greater than -1 (always for a choice problem)
 };
+
+// The drawing half of GenerateProblem: from a reading, WordValue and Number cleared, attempts are
+// drawn until one is accepted or MaxAttempts are spent, leaving WordValue, DataLine, Number,
+// Result and Scratch as GenerateProblem leaves them. `shown` gets, per word, what a list word or
+// back-reference showed in the attempt that stands. The checker draws a template thousands of
+// times from one reading this way, without touching a file.
+GenerationTrace DrawProblem(const TemplateReading& reading, ExerciseState& state, RandomSource& random,
+                            std::vector<QString>& shown);

@@ -26,7 +26,8 @@ Run revisar(const QStringList& arguments) {
 // One group of one template; the statement line is the caller's.
 void writeContent(const TempAppFolder& app, const QByteArray& statement) {
     app.write("datos/NOMBRE.txt", "Ana\r\nLuis\r\n");
-    app.write("configuracion/idioma.txt", "ACEPTAR\r\nGrupos\r\nCOMPROBAR\r\nBIEN\r\nMAL\r\nSalir\r\nInforme\r\n");
+    app.write("configuracion/idioma.txt",
+              "ACEPTAR\r\nGrupos\r\nCOMPROBAR\r\nBIEN\r\nMAL\r\nSalir\r\nInforme\r\n");
     app.write("Problemas/G/1.txt", statement + "\r\nTEXTO\r\n\r\nUna suma \r\nUna resta\r\n");
 }
 
@@ -55,6 +56,18 @@ private slots:
         TempAppFolder app;
         writeContent(app, statement);
         QCOMPARE(revisar(arguments << app.path()).status, status);
+    }
+
+    void textNamesFileLineAndWord() {
+        TempAppFolder app;
+        writeContent(app, "NOMBRES suma");
+        const QString text = QString::fromUtf8(revisar({app.path()}).out);
+        QVERIFY2(text.contains(QStringLiteral("ERROR Problemas/G/1.txt, línea 1, «NOMBRES»: ")),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Cómo arreglarlo: cree la lista datos/NOMBRES.txt")));
+        QVERIFY(text.contains(QStringLiteral("opciones: «Una suma » (correcta) | «Una resta»")));
+        QVERIFY(text.trimmed().endsWith(
+            QStringLiteral("Resumen: 1 grupo, 1 plantilla, 1 lista, 1 error, 11 avisos.")));
     }
 
     void missingFolder() { QCOMPARE(revisar({QStringLiteral("/no/such/kotira/folder")}).status, 2); }

@@ -17,6 +17,8 @@ using Files = QMap<QString, QByteArray>;
 const QByteArray Absent = "<absent>"; // the base file is removed
 const QByteArray Folder = "<folder>"; // an empty folder
 const QByteArray Pipe = "<pipe>";     // a named pipe
+// A file that opens but cannot be read, even by the superuser the tests may run as.
+const QByteArray Unreadable = "<unreadable>";
 
 QByteArray lines(const QStringList& list) {
     QByteArray bytes;
@@ -77,6 +79,10 @@ void writeRow(const TempAppFolder& app, const Files& files) {
             app.mkdir(QFileInfo(it.key()).path());
             QFile::remove(path);
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+        } else if (*it == Unreadable) {
+            app.mkdir(QFileInfo(it.key()).path());
+            QFile::remove(path);
+            QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path));
         } else {
             app.write(it.key(), *it);
         }
@@ -231,6 +237,12 @@ private slots:
             "lista-larga", false);
         row("100,000 lines", problem(Fine, "1", {{QStringLiteral("datos/FRUTA.txt"), numbers(1, 100000)}}),
             "lista-larga", true);
+        row("list cannot be read", problem(Fine, "1", {{QStringLiteral("datos/FRUTA.txt"), Unreadable}}),
+            "lista-ilegible", true);
+        row("list can be read", ok, "lista-ilegible", false);
+        row("template cannot be read", {{QStringLiteral("Problemas/G/1.txt"), Unreadable}},
+            "no-se-puede-leer", true);
+        row("template can be read", ok, "no-se-puede-leer", false);
         row("list is a pipe", problem(Fine, "1", {{QStringLiteral("datos/FRUTA.txt"), Pipe}}),
             "lista-no-fichero", true);
         row("list is a file", ok, "lista-no-fichero", false);

@@ -103,6 +103,7 @@ QByteArray garbage(quint32 seed, int size) {
 }
 
 void copyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
     QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -159,7 +160,15 @@ private:
 
 void TestBadContent::init() {
     app_ = std::make_unique<TempAppFolder>();
-    copyFolder(QStringLiteral(KOTIRA_SOURCE_DIR "/content"), app_->path());
+    // The shipped lists, language file and media, and one shipped group beside ours: copying the
+    // whole library for every row would make the suite a matter of disk speed.
+    const QString shipped = QStringLiteral(KOTIRA_SOURCE_DIR "/content");
+    for (const char* folder : {"datos", "configuracion", "sonidos", "gifs"})
+        copyFolder(shipped + u'/' + QLatin1String(folder), app_->path() + u'/' + QLatin1String(folder));
+    const QString firstGroup =
+        QDir(shipped + "/Problemas").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).value(0);
+    QVERIFY(!firstGroup.isEmpty());
+    copyFolder(shipped + "/Problemas/" + firstGroup, app_->path() + "/Problemas/" + firstGroup);
     // A group of our own that sorts first: a numeric, a choice and a second numeric problem.
     app_->writeLines("Problemas/" + TestGroup + "/1.txt", {"NOMBRE tiene NUMERO1 cromos", "NUMERO1 + 1"});
     app_->writeLines("Problemas/" + TestGroup + "/2.txt", {"Elige", "TEXTO", "nota", "uno ", "dos"});
