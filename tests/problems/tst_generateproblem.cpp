@@ -249,6 +249,12 @@ void TestGenerateProblem::acceptance_data() {
     QTest::newRow("negative difference drawn again")
         << "NUMERO1 - NUMERO2"
         << "NUMERO1 - NUMERO2" << QList<float>{N1(3), N2(5), N1(9), N2(2)} << "9 - 2 " << 7.0 << 4;
+    // Before its draw a list loads its lines into DataLine; an empty list shows DataLine(0), which
+    // on a second attempt is what the last list of the first attempt left there.
+    QTest::newRow("empty list redrawn shows the earlier attempt's DataLine(0)")
+        << "VACIA NUMERO1 NUMERO2"
+        << "NUMERO1 - NUMERO2" << QList<float>{0.0f, N1(3), N2(5), 0.0f, N1(9), N2(2)} << "2 9 2 " << 7.0
+        << 6;
     QTest::newRow("minus one is rejected")
         << "NUMERO1 NUMERO2"
         << "NUMERO1 - NUMERO2" << QList<float>{N1(4), N2(5), N1(5), N2(5)} << "5 5 " << 0.0 << 4;
