@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QList>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
@@ -87,6 +88,17 @@ inline qsizetype CountLines(const QByteArray& bytes) {
         }
     }
     return lines + (open ? 1 : 0);
+}
+
+// A fuzz input cut at its NUL bytes into `count` parts: a template and its lists. The last part
+// takes the rest, NUL bytes included; missing parts are empty.
+inline QList<QByteArray> SplitInput(const uint8_t* data, size_t size, qsizetype count) {
+    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    QList<QByteArray> parts = input.split('\0');
+    while (parts.size() > count)
+        parts[count - 1] += '\0' + parts.takeAt(count);
+    parts.resize(count);
+    return parts;
 }
 
 } // namespace fuzz

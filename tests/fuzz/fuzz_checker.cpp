@@ -27,11 +27,7 @@ void checkFinding(const Finding& finding) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
-    QList<QByteArray> parts = input.split('\0');
-    while (parts.size() > 4)
-        parts[3] += '\0' + parts.takeAt(4);
-    parts.resize(4);
+    const QList<QByteArray> parts = fuzz::SplitInput(data, size, 4);
 
     const QString templatePath = fuzz::WriteFile(QStringLiteral("Problemas/grupo/1.txt"), parts[0]);
     fuzz::WriteFile(QStringLiteral("datos/NUMERO1.txt"), parts[1]);

@@ -12,8 +12,8 @@
 #include "problems/ExerciseState.h"
 #include "problems/GenerateProblem.h"
 #include "problems/ProblemView.h"
-#include "support/FakeProblemView.h"
 #include "problems/RandomSource.h"
+#include "support/FakeProblemView.h"
 
 #include <QList>
 #include <QString>
@@ -89,12 +89,7 @@ double evaluate(const QStringList& words, const QStringList& tokens, const Exerc
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
-    QList<QByteArray> parts = input.split('\0');
-    // The last list takes the rest, NUL bytes included.
-    while (parts.size() > 4)
-        parts[3] += '\0' + parts.takeAt(4);
-    parts.resize(4);
+    const QList<QByteArray> parts = fuzz::SplitInput(data, size, 4);
 
     List lists[] = {{"NUMERO1.txt", QStringLiteral("numero1"), parts[1], {}},
                     {"numero2.txt", QStringLiteral("numero2"), parts[2], {}},
@@ -111,8 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ExerciseState state;
     View view;
     quint32 seed = 2166136261u;
-    for (char c : input)
-        seed = (seed ^ uchar(c)) * 16777619u;
+    for (size_t i = 0; i < size; ++i)
+        seed = (seed ^ data[i]) * 16777619u;
     CountingRandom random(seed);
     const double previousResult = 0.25;
     state.Result = previousResult;
