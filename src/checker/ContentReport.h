@@ -32,6 +32,7 @@ struct TemplateReport {
     QList<Finding> findings;
     QList<Sample> samples;
     ResultEstimate estimate; // numeric problems only
+    QStringList lists;       // full paths of the data lists its statement draws from
 };
 
 struct GroupReport {

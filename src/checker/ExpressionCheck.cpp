@@ -1,10 +1,9 @@
 #include "checker/ExpressionCheck.h"
 
-#include "app/AppFolder.h"
 #include "app/NumericValue.h"
+#include "checker/ContentPaths.h"
 #include "problems/GenerateProblem.h"
 
-#include <QDir>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -13,14 +12,6 @@
 namespace {
 
 using Kind = TemplateReading::Kind;
-
-bool isOperator(const QString& token) {
-    return token == u"+" || token == u"-" || token == u"*" || token == u"/";
-}
-
-bool isNamed(const QString& token) {
-    return token.left(6).compare(u"NUMERO", Qt::CaseInsensitive) == 0;
-}
 
 // A number written plainly, which reads as it looks.
 bool isPlainNumber(const QString& text) {
@@ -41,7 +32,7 @@ void checkOperandList(const QString& token, const TemplateReading::Word& word, F
     }
     if (odd.isEmpty())
         return;
-    const QString list = QDir(AppFolder()).relativeFilePath(word.listPath);
+    const QString list = RelativeName(word.listPath);
     findings.add(
         Severity::Warning, QStringLiteral("lista-no-numerica"), 2, token,
         QStringLiteral("%1 de %2 elementos de %3 no son números escritos solo con cifras (por ejemplo "
@@ -54,13 +45,13 @@ void checkOperandList(const QString& token, const TemplateReading::Word& word, F
 
 void checkOperandPlace(const QString& token, int t, const TemplateReading& reading, QSet<QString>& listsSeen,
                        FindingList& findings) {
-    if (isOperator(token)) {
+    if (IsOperator(token)) {
         findings.add(
             Severity::Error, QStringLiteral("operador-fuera-de-sitio"), 2, token,
             QStringLiteral("un operador donde va un operando: no opera ni da valor, y el resultado es "
                            "otro"),
             QStringLiteral("alterne operando y operador: NUMERO1 + NUMERO2 * 2"));
-    } else if (isNamed(token)) {
+    } else if (IsNamedOperand(token)) {
         int matches = 0;
         for (const TemplateReading::Operand& operand : reading.operands) {
             if (operand.token != t)
@@ -117,9 +108,9 @@ void checkOperandPlace(const QString& token, int t, const TemplateReading& readi
 }
 
 void checkOperatorPlace(const QString& token, FindingList& findings) {
-    if (isOperator(token))
+    if (IsOperator(token))
         return;
-    if (isNamed(token) || NumericValue(token) > 0) {
+    if (IsNamedOperand(token) || NumericValue(token) > 0) {
         findings.add(Severity::Error, QStringLiteral("operando-fuera-de-sitio"), 2, token,
                      QStringLiteral("un operando donde va un operador: no opera, y su valor pasa al operador "
                                     "siguiente"),

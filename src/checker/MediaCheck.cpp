@@ -8,24 +8,23 @@ namespace {
 struct MediaFile {
     const char16_t* literal; // as the program forms the path
     const char16_t* when;
+    bool animation;
 };
 
-// The files the windows play, with their literals as the windows write them.
-const MediaFile Cues[] = {
-    {u"\\sonidos\\pasa.WAV",
-     u"al pasar de la ventana de inicio, al aceptar un grupo y al volver del informe"},
-    {u"\\sonidos\\lista.WAV", u"al elegir un grupo"},
-    {u"\\sonidos\\pasaejercicio.WAV", u"al pasar a otro problema"},
-    {u"\\sonidos\\num.WAV", u"al pulsar una tecla de cifra o signo"},
-    {u"\\sonidos\\operacion.WAV", u"al pulsar los botones de tamaño, barra, borrador y salida"},
-    {u"\\sonidos\\pulsax.WAV", u"al abrir la ventana de grupos o el informe"},
-    {u"\\sonidos\\acierto.WAV", u"con una respuesta correcta"},
-    {u"\\sonidos\\fallo.WAV", u"con una respuesta incorrecta"},
-};
-const MediaFile Animations[] = {
-    {u"\\gifs\\miro.gif", u"mientras se comprueba la respuesta"},
-    {u"\\gifs\\acierto2.gif", u"con una respuesta correcta"},
-    {u"\\gifs\\fallo2.gif", u"con una respuesta incorrecta"},
+// The files the windows play and show, with their literals as the windows write them.
+const MediaFile Media[] = {
+    {u"\\sonidos\\pasa.WAV", u"al pasar de la ventana de inicio, al aceptar un grupo y al volver del informe",
+     false},
+    {u"\\sonidos\\lista.WAV", u"al elegir un grupo", false},
+    {u"\\sonidos\\pasaejercicio.WAV", u"al pasar a otro problema", false},
+    {u"\\sonidos\\num.WAV", u"al pulsar una tecla de cifra o signo", false},
+    {u"\\sonidos\\operacion.WAV", u"al pulsar los botones de tamaño, barra, borrador y salida", false},
+    {u"\\sonidos\\pulsax.WAV", u"al abrir la ventana de grupos o el informe", false},
+    {u"\\sonidos\\acierto.WAV", u"con una respuesta correcta", false},
+    {u"\\sonidos\\fallo.WAV", u"con una respuesta incorrecta", false},
+    {u"\\gifs\\miro.gif", u"mientras se comprueba la respuesta", true},
+    {u"\\gifs\\acierto2.gif", u"con una respuesta correcta", true},
+    {u"\\gifs\\fallo2.gif", u"con una respuesta incorrecta", true},
 };
 
 QString relativeLiteral(const char16_t* literal) {
@@ -36,29 +35,20 @@ QString relativeLiteral(const char16_t* literal) {
 
 QList<Finding> CheckMedia() {
     QList<Finding> findings;
-    for (const MediaFile& cue : Cues) {
-        if (IsOrdinaryFile(AppPath(cue.literal)))
+    for (const MediaFile& file : Media) {
+        if (IsOrdinaryFile(AppPath(file.literal)))
             continue;
-        findings << Finding{Severity::Warning,
-                            QStringLiteral("falta-sonido"),
-                            relativeLiteral(cue.literal),
-                            0,
-                            QString(),
-                            QStringLiteral("falta el sonido: el programa queda en silencio %1")
-                                .arg(QString::fromUtf16(cue.when)),
-                            QStringLiteral("ponga el fichero .WAV en la carpeta sonidos")};
-    }
-    for (const MediaFile& animation : Animations) {
-        if (IsOrdinaryFile(AppPath(animation.literal)))
-            continue;
+        const QString when = QString::fromUtf16(file.when);
         findings << Finding{
             Severity::Warning,
-            QStringLiteral("falta-animacion"),
-            relativeLiteral(animation.literal),
+            file.animation ? QStringLiteral("falta-animacion") : QStringLiteral("falta-sonido"),
+            relativeLiteral(file.literal),
             0,
             QString(),
-            QStringLiteral("falta la animación: no se ve nada %1").arg(QString::fromUtf16(animation.when)),
-            QStringLiteral("ponga el fichero .gif en la carpeta gifs")};
+            file.animation ? QStringLiteral("falta la animación: no se ve nada %1").arg(when)
+                           : QStringLiteral("falta el sonido: el programa queda en silencio %1").arg(when),
+            file.animation ? QStringLiteral("ponga el fichero .gif en la carpeta gifs")
+                           : QStringLiteral("ponga el fichero .WAV en la carpeta sonidos")};
     }
     return findings;
 }

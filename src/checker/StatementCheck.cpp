@@ -1,20 +1,13 @@
 #include "checker/StatementCheck.h"
 
-#include "app/AppFolder.h"
+#include "checker/ContentPaths.h"
 #include "problems/GenerateProblem.h"
-
-#include <QDir>
 
 #include <algorithm>
 
 namespace {
 
 using Kind = TemplateReading::Kind;
-
-// The list's name as the teacher sees it in the folder: "datos/FRUTA.txt".
-QString listName(const QString& listPath) {
-    return QDir(AppFolder()).relativeFilePath(listPath);
-}
 
 // A word without the signs stuck to it: "¿FRUTA," gives "FRUTA".
 QString withoutSigns(const QString& word) {
@@ -68,7 +61,7 @@ void checkLiteral(const QString& word, FindingList& findings) {
                 Severity::Error, QStringLiteral("signo-pegado"), 1, word,
                 QStringLiteral("el signo pegado impide el cambio: el alumno ve «%1» tal cual en vez de "
                                "un elemento de %2")
-                    .arg(word, listName(list)),
+                    .arg(word, RelativeName(list)),
                 QStringLiteral("separe el signo con un espacio: «%1»").arg(apart(word, bare)));
             return;
         }
@@ -90,7 +83,7 @@ void checkListWord(const QString& word, const TemplateReading::Word& kind, Findi
     findings.add(Severity::Warning, QStringLiteral("palabra-con-lista"), 1, word,
                  QStringLiteral("esta palabra normal se cambia por un elemento de %1 (no importan las "
                                 "mayúsculas)")
-                     .arg(listName(kind.listPath)),
+                     .arg(RelativeName(kind.listPath)),
                  QStringLiteral("si es un hueco, escríbalo en mayúsculas (%1); si no, cambie la palabra o "
                                 "renombre la lista")
                      .arg(word.toUpper()));

@@ -41,6 +41,10 @@ TemplateReport CheckTemplate(const QString& path, const CheckOptions& options) {
     CheckTextCharacters(*lines, findings);
     const TemplateReading reading = ReadTemplate(*lines);
     report.choiceProblem = reading.choiceProblem;
+    for (const TemplateReading::Word& word : reading.kinds) {
+        if (word.kind == TemplateReading::Kind::DataList && !report.lists.contains(word.listPath))
+            report.lists << word.listPath;
+    }
     CheckStatement(reading, findings);
     if (reading.choiceProblem) {
         CheckChoices(*lines, findings);

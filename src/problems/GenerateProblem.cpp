@@ -77,10 +77,6 @@ Caches& caches() {
 
 using WordKind = TemplateReading::Kind;
 
-bool isNamedOperand(QStringView token) {
-    return token.size() >= 6 && token.left(6).compare(u"NUMERO", Qt::CaseInsensitive) == 0;
-}
-
 void showEmptyProblem(ExerciseState& state, ProblemView& view) {
     state.Result = 0;
     state.Scratch.clear();
@@ -96,6 +92,15 @@ void showEmptyProblem(ExerciseState& state, ProblemView& view) {
 
 QStringList CutWords(const QString& line) {
     return line.split(u' ', Qt::KeepEmptyParts);
+}
+
+bool IsNamedOperand(QStringView token) {
+    return token.size() >= 6 && token.left(6).compare(u"NUMERO", Qt::CaseInsensitive) == 0;
+}
+
+bool IsOperator(QStringView token) {
+    return token.size() == 1 &&
+           (token[0] == u'+' || token[0] == u'-' || token[0] == u'*' || token[0] == u'/');
 }
 
 QString DataListPath(const QString& word) {
@@ -147,7 +152,7 @@ TemplateReading ReadTemplate(const QStringList& lines) {
     const QStringList& tokens = reading.tokens;
     for (qsizetype t = 0; t < tokens.size(); ++t) {
         const QString& token = tokens[t];
-        if (isNamedOperand(token)) {
+        if (IsNamedOperand(token)) {
             for (qsizetype w = 0; w < keptWords; ++w) {
                 if (words[w] == token)
                     reading.operands.push_back({int(t), int(w), 0});
@@ -158,9 +163,7 @@ TemplateReading ReadTemplate(const QStringList& lines) {
     }
     for (qsizetype u = 1; u < tokens.size(); u += 2) {
         const QString& token = tokens[u];
-        const bool isOperator = token.size() == 1 && (token[0] == u'+' || token[0] == u'-' ||
-                                                      token[0] == u'*' || token[0] == u'/');
-        reading.operators.push_back(isOperator ? token[0].unicode() : char16_t(0));
+        reading.operators.push_back(IsOperator(token) ? token[0].unicode() : char16_t(0));
     }
     return reading;
 }

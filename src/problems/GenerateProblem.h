@@ -42,6 +42,11 @@ inline constexpr int MaxOperands = 16;   // Number entries
 // Cuts a line at every space: "a  b" gives "a", "", "b"; an empty line gives one empty word.
 QStringList CutWords(const QString& line);
 
+// An expression token that names operands: its first six characters are "NUMERO", in any case.
+bool IsNamedOperand(QStringView token);
+// An expression token that operates: exactly "+", "-", "*" or "/".
+bool IsOperator(QStringView token);
+
 // How the generator reads a template, worked out once per call before any draw: GenerateProblem
 // draws from this reading, and the teachers' checker reports from the very same one.
 struct TemplateReading {
