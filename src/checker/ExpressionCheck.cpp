@@ -31,7 +31,7 @@ bool looksLikeThousands(const QString& text) {
 }
 
 QString valueText(double value) {
-    return QString::number(value, 'g', 12);
+    return SpanishNumber(value);
 }
 
 void reportThousands(const QString& token, const QString& example, const QString& where,
