@@ -21,7 +21,7 @@ QString percent(double share) {
 
 // How often something happens, honestly: "en todos los problemas", or "el 87 % de las veces".
 QString howOften(int times, int of) {
-    return times == of ? QStringLiteral("siempre")
+    return times == of ? QStringLiteral("en todos los problemas")
                        : QStringLiteral("el %1 de las veces").arg(percent(double(times) / of));
 }
 
