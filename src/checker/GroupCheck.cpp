@@ -92,11 +92,14 @@ void checkNumbering(const QString& folder, const QStringList& files, GroupLayout
             i < strayGaps.size()
                 ? QStringLiteral("el alumno llega a un problema vacío (el %1)").arg(strayGaps[i])
                 : QStringLiteral("el alumno llega a un problema vacío (o no llega a alguno)");
+        const bool taken =
+            meant > 0 && IsOrdinaryFile(ResolvePath(folder, QStringLiteral("\\%1.txt").arg(meant)));
         addStray(
             findings, unpaired[i], effect,
-            meant > 0
+            meant == 0 ? QStringLiteral("saque este fichero de la carpeta del grupo")
+            : taken
                 ? QStringLiteral("ya hay un %1.txt: saque este fichero de la carpeta del grupo").arg(meant)
-                : QStringLiteral("saque este fichero de la carpeta del grupo"));
+                : QStringLiteral("renómbrelo a %1.txt").arg(meant));
     }
     for (int n : std::as_const(missing)) {
         findings.add(
