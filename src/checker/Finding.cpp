@@ -19,6 +19,8 @@ QString InvisibleName(QChar c) {
         return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(name), CodePoint(c));
     };
     switch (u) {
+    case 0x0009:
+        return named("un tabulador");
     case 0x00A0:
         return named("un espacio de no separación");
     case 0x202F:

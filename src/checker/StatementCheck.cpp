@@ -117,9 +117,14 @@ void checkEmptyWord(qsizetype i, qsizetype count, FindingList& findings) {
 // A character that is no space to the generator, inside a word: it keeps a placeholder from being
 // replaced, or hides in an ordinary word. True when the word had one.
 bool checkInvisible(const QString& word, FindingList& findings) {
+    // Other control characters are the file's fault, which the text check reports.
+    const auto invisible = [](QChar c) {
+        const char16_t u = c.unicode();
+        return !InvisibleName(c).isEmpty() && (u == u'\t' || !(u < 0x20 || (u >= 0x7F && u <= 0x9F)));
+    };
     qsizetype at = -1;
     for (qsizetype c = 0; c < word.size() && at < 0; ++c) {
-        if (!InvisibleName(word[c]).isEmpty())
+        if (invisible(word[c]))
             at = c;
     }
     if (at < 0)
@@ -132,7 +137,7 @@ bool checkInvisible(const QString& word, FindingList& findings) {
     QString placeholder;
     QString part;
     for (QChar c : word + u' ') {
-        if (InvisibleName(c).isEmpty() && c != u' ') {
+        if (!invisible(c) && c != u' ') {
             part += c;
             continue;
         }

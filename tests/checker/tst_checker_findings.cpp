@@ -379,6 +379,8 @@ private slots:
             "grupo-vacio", none);
         row("datos cannot be read", problem(Fine, "1", {{QStringLiteral("datos!"), Locked}}),
             "carpeta-ilegible", error(QStringLiteral("datos:0 "), QStringLiteral("datos")));
+        row("Problemas cannot be read", problem(Fine, "1", {{QStringLiteral("Problemas!"), Locked}}),
+            "carpeta-ilegible", error(QStringLiteral("Problemas:0 "), QStringLiteral("Problemas")));
         row("group can be read", ok, "carpeta-ilegible", none);
         row("Windows-1252 folder name",
             problem(Fine, "1", {{QStringLiteral("Problemas/Ñandú"), Windows1252Name}}), "nombre-ilegible",
@@ -406,6 +408,8 @@ private slots:
         row("NUMERO, no list", problem("NOMBRE tiene NUMERO9", "1"), "sin-lista", error(T(1), "NUMERO9"));
         row("capitals, no list at all", problem("NOMBRE visita PORTUGAL", "1"), "sin-lista",
             warning(T(1), "PORTUGAL"));
+        row("a long word is shortened", problem("NOMBRE ve " + QByteArray(60, 'Z'), "1"), "sin-lista",
+            warning(T(1), QString(40, u'Z') + u'…'));
         row("abbreviations", problem("NOMBRE compra un DVD con IVA , tomo XIV", "1"), "sin-lista", none);
         row("Numerosos is a word", problem("Numerosos amigos de NOMBRE", "1"), "sin-lista", none);
         row("sign stuck", problem("NOMBRE come FRUTA.", "1"), "signo-pegado", error(T(1), "FRUTA."),
