@@ -132,12 +132,4 @@ void ReportEstimate(const ResultEstimate& estimate, FindingList& findings) {
                      ResultText(estimate.manyDecimalsExample)),
             QStringLiteral("si no es lo que quiere, elija números que den como mucho dos decimales"));
     }
-    if (estimate.withDecimals > estimate.manyDecimals) {
-        findings.add(
-            Severity::Warning, QStringLiteral("resultado-con-decimales"), 2, QString(),
-            QStringLiteral("%1 el resultado tiene decimales: el alumno los escribe con coma (2,5), "
-                           "y se dan por buenos")
-                .arg(capitalised(howOften(estimate.withDecimals - estimate.manyDecimals, estimate.accepted))),
-            QStringLiteral("si no quiere decimales, use números que den divisiones exactas"));
-    }
 }

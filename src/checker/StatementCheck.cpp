@@ -78,19 +78,24 @@ QStringList forms(const QString& key) {
     return all;
 }
 
-// The names of the data lists (file names without ".txt"), read again when the folder changes.
+// The names of the data lists (file names without ".txt"), the site's and the shipped ones, read
+// again when a folder changes.
 const QStringList& listNames() {
-    static QString folder;
-    static std::optional<TextFileCache::Stamp> stamp;
+    static QStringList folders;
+    static QList<std::optional<TextFileCache::Stamp>> stamps;
     static QStringList names;
-    const QString now = AppPath(u"\\datos");
-    const std::optional<TextFileCache::Stamp> nowStamp = FileStamp(now);
-    if (now != folder || nowStamp != stamp) {
-        folder = now;
-        stamp = nowStamp;
+    const QStringList now = LookupFolders(u"\\datos");
+    QList<std::optional<TextFileCache::Stamp>> nowStamps;
+    for (const QString& folder : now)
+        nowStamps << FileStamp(folder);
+    if (now != folders || nowStamps != stamps) {
+        folders = now;
+        stamps = nowStamps;
         names.clear();
-        for (const QString& file : QDir(now).entryList({QStringLiteral("*.txt")}, QDir::Files))
-            names << file.chopped(4);
+        for (const QString& folder : now) {
+            for (const QString& file : QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files))
+                names << file.chopped(4);
+        }
     }
     return names;
 }

@@ -282,6 +282,8 @@ private slots:
             QTest::newRow(name) << files << allowed;
         };
         row("a space after line 2", problem(Fine, "NUMERO1 + NUMERO2 "));
+        row("euros and cents", problem("NUMEROC euros y 2,5 euros", "NUMEROC + 2,5",
+                                       {{QStringLiteral("datos/NUMEROC.txt"), lines({"1,25", "0,5", "3"})}}));
         row("three exact decimals",
             problem("NOMBRE reparte NUMEROD litros en 8 botellas", "NUMEROD / 8",
                     {{QStringLiteral("datos/NUMEROD.txt"), lines({"3", "5", "1"})}}),
@@ -513,9 +515,6 @@ private slots:
         row("few redrawn", withList(numbers(5, 14), "NUMERO1 - NUMERO3"), "muchos-repetidos", none);
         row("never accepted", problem(Fine, "1 - 5"), "nunca-aceptado", error(T(2), ""));
         row("accepted", problem(Fine, "5 - 1"), "nunca-aceptado", none);
-        row("decimals", problem(Fine, "5 / 2"), "resultado-con-decimales", warning(T(2), ""),
-            QStringLiteral("con coma (2,5)"));
-        row("whole", problem(Fine, "4 / 2"), "resultado-con-decimales", none);
         row("three decimals", problem(Fine, "3 / 8"), "resultado-muchos-decimales", warning(T(2), ""),
             QStringLiteral("0,375"));
         row("two decimals", problem(Fine, "5 / 4"), "resultado-muchos-decimales", none);
