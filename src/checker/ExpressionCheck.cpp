@@ -251,7 +251,7 @@ void CheckExpression(const QStringList& lines, const TemplateReading& reading, F
         findings.add(Severity::Error, QStringLiteral("demasiados-operandos"), 2,
                      reading.tokens[reading.operands[MaxOperands].token],
                      QStringLiteral("da %1 valores y solo se usan los %2 primeros: lo que sigue no cuenta")
-                         .arg(reading.operands.size())
+                         .arg(SpanishNumber(double(reading.operands.size())))
                          .arg(MaxOperands),
                      QStringLiteral("use %1 operandos como mucho").arg(MaxOperands));
     }

@@ -1,5 +1,7 @@
 #include "checker/Finding.h"
 
+#include "app/NumericValue.h"
+
 QString SeverityWord(Severity severity) {
     return severity == Severity::Error ? QStringLiteral("ERROR") : QStringLiteral("AVISO");
 }
@@ -106,9 +108,10 @@ QList<Finding> FindingList::take() {
             if (f.code == code)
                 severity = f.severity;
         }
-        findings_.append(Finding{severity, code, file_, 0, QString(),
-                                 QStringLiteral("y %1 más del mismo tipo en este fichero").arg(count),
-                                 QStringLiteral("corrija los de arriba y vuelva a revisar"), count});
+        findings_.append(
+            Finding{severity, code, file_, 0, QString(),
+                    QStringLiteral("y %1 más del mismo tipo en este fichero").arg(SpanishNumber(count)),
+                    QStringLiteral("corrija los de arriba y vuelva a revisar"), count});
     }
     dropped_.clear();
     return std::exchange(findings_, {});

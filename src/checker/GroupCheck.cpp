@@ -1,5 +1,7 @@
 #include "checker/GroupCheck.h"
 
+#include "app/NumericValue.h"
+
 #include "app/AppFolder.h"
 #include "app/TextFile.h"
 #include "checker/ContentPaths.h"
@@ -60,7 +62,7 @@ void checkNumbering(const QString& folder, const QStringList& files, GroupLayout
                 Severity::Error, QStringLiteral("numero-inalcanzable"), 0, name,
                 QStringLiteral("la carpeta tiene %1 ficheros y las flechas vuelven a 1 después del %1: "
                                "esta plantilla nunca se muestra")
-                    .arg(count),
+                    .arg(SpanishNumber(count)),
                 QStringLiteral("numere las plantillas seguidas desde 1.txt"));
         }
     }

@@ -89,8 +89,8 @@ void ReportEstimate(const ResultEstimate& estimate, FindingList& findings) {
             Severity::Error, QStringLiteral("nunca-aceptado"), 2, QString(),
             QStringLiteral("en %1 sorteos ningún resultado fue mayor que -1: tras %2 intentos el programa "
                            "se rinde y espera un resultado negativo, que el alumno no puede acertar")
-                .arg(estimate.attempts)
-                .arg(MaxAttempts),
+                .arg(SpanishNumber(estimate.attempts))
+                .arg(SpanishNumber(MaxAttempts)),
             QStringLiteral("cambie el orden de la operación o las listas para que el resultado no sea "
                            "negativo (NUMEROMAYOR - NUMEROMENOR)"));
         return;

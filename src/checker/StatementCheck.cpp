@@ -1,5 +1,7 @@
 #include "checker/StatementCheck.h"
 
+#include "app/NumericValue.h"
+
 #include "app/AppFolder.h"
 #include "app/TextFile.h"
 #include "checker/ContentPaths.h"
@@ -78,12 +80,16 @@ QStringList forms(const QString& key) {
     return all;
 }
 
-// The names of the data lists (file names without ".txt"), the site's and the shipped ones, read
-// again when a folder changes.
-const QStringList& listNames() {
+// The data lists' names (file names without ".txt"), the site's and the shipped ones, each with
+// its forms as the near-match compares them; read again when a folder changes.
+struct ListName {
+    QString name;
+    QStringList forms;
+};
+const QList<ListName>& listNames() {
     static QStringList folders;
     static QList<std::optional<TextFileCache::Stamp>> stamps;
-    static QStringList names;
+    static QList<ListName> names;
     const QStringList now = LookupFolders(u"\\datos");
     QList<std::optional<TextFileCache::Stamp>> nowStamps;
     for (const QString& folder : now)
@@ -94,7 +100,7 @@ const QStringList& listNames() {
         names.clear();
         for (const QString& folder : now) {
             for (const QString& file : QDir(folder).entryList({QStringLiteral("*.txt")}, QDir::Files))
-                names << file.chopped(4);
+                names.append({file.chopped(4), forms(plainKey(file.chopped(4)))});
         }
     }
     return names;
@@ -299,9 +305,11 @@ bool NearlyEqual(const QString& a, const QString& b) {
 QString NearListName(const QString& word) {
     if (word.isEmpty())
         return QString();
-    for (const QString& name : listNames()) {
-        if (name != word && NearlyEqual(name, word))
-            return name;
+    const QStringList mine = forms(plainKey(word));
+    for (const ListName& list : listNames()) {
+        if (list.name != word &&
+            std::any_of(mine.cbegin(), mine.cend(), [&](const QString& f) { return list.forms.contains(f); }))
+            return list.name;
     }
     return QString();
 }
@@ -357,7 +365,7 @@ void CheckStatement(const TemplateReading& reading, FindingList& findings) {
             Severity::Warning, QStringLiteral("demasiadas-palabras"), 1, words[MaxWords],
             QStringLiteral("el enunciado tiene %1 palabras: desde la %2 se muestran, pero no pueden ser "
                            "operandos ni repetirse con =")
-                .arg(words.size())
+                .arg(SpanishNumber(double(words.size())))
                 .arg(MaxWords + 1),
             QStringLiteral("acorte el enunciado a %1 palabras como mucho").arg(MaxWords));
     }
