@@ -38,8 +38,8 @@ void reportThousands(const QString& token, const QString& example, const QString
                      FindingList& findings) {
     findings.add(
         Severity::Warning, QStringLiteral("punto-de-miles"), 2, token,
-        QStringLiteral("%1«%2» vale %3 para el programa: un solo punto seguido de tres cifras es la "
-                       "coma decimal, no el punto de los miles")
+        QStringLiteral("%1«%2» vale %3 para el programa: un solo punto seguido de tres cifras se lee "
+                       "como separador decimal, no de miles")
             .arg(where, Shown(example), valueText(NumericValue(example))),
         QStringLiteral("escriba mil como 1000 o 1 000 (con espacio); para decimales, use la coma: 2,5"));
 }

@@ -147,7 +147,7 @@ bool ReportUnreadableFolder(const QString& folder, const QString& effect, Findin
     return true;
 }
 
-int ReportUndecodableNames(const QString& folder, FindingList& findings) {
+int ReportUndecodableNames(const QString& folder, const QString& lost, FindingList& findings) {
     int count = 0;
 #ifdef Q_OS_UNIX
     const QByteArray encoded = QFile::encodeName(folder);
@@ -166,19 +166,19 @@ int ReportUndecodableNames(const QString& folder, FindingList& findings) {
         findings.add(
             Severity::Error, QStringLiteral("nombre-ilegible"), 0, meant,
             QStringLiteral("el nombre de %1 no está en UTF-8, la codificación de este sistema (viene "
-                           "de Windows, por ejemplo de descomprimir un ZIP): ni KOTIRA ni esta revisión "
-                           "%2")
+                           "de Windows, por ejemplo de descomprimir un ZIP): ni KOTIRA ni esta "
+                           "revisión %2, y %3")
                 .arg(isFolder ? QStringLiteral("esta carpeta") : QStringLiteral("este fichero"),
-                     isFolder ? QStringLiteral("la ven, y el grupo o la carpeta desaparece")
-                              : QStringLiteral("lo ven")),
-            QStringLiteral("renómbrelo a «%1» desde el gestor de archivos, o en una terminal, en "
-                           "%2: mv %3 '%1' (convmv -f cp1252 -t utf8 -r --notest renombra todo de "
-                           "una vez)")
-                .arg(meant, RelativeName(folder), shellBytes(bytes)));
+                     isFolder ? QStringLiteral("la ven") : QStringLiteral("lo ven"), lost),
+            QStringLiteral("%1 «%2» desde el gestor de archivos, o en una terminal, en %3: mv %4 "
+                           "'%2' (convmv -f cp1252 -t utf8 -r --notest renombra todo de una vez)")
+                .arg(isFolder ? QStringLiteral("renómbrela a") : QStringLiteral("renómbrelo a"), meant,
+                     RelativeName(folder), shellBytes(bytes)));
     }
     ::closedir(dir);
 #else
     Q_UNUSED(folder);
+    Q_UNUSED(lost);
     Q_UNUSED(findings);
 #endif
     return count;
@@ -205,7 +205,7 @@ GroupLayout CheckGroup(const QString& folder, const CaptionMeter* meter) {
         layout.report.findings = findings.take();
         return layout;
     }
-    ReportUndecodableNames(folder, findings);
+    ReportUndecodableNames(folder, QStringLiteral("esa plantilla no se muestra"), findings);
     const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     if (files.isEmpty()) {
         findings.add(
@@ -234,7 +234,8 @@ QList<GroupLayout> CheckGroups(QList<Finding>& findings, const CaptionMeter* met
         findings += own.take();
         return groups;
     }
-    const int unseen = ReportUndecodableNames(problems, own);
+    const int unseen =
+        ReportUndecodableNames(problems, QStringLiteral("ese grupo no sale en la lista de grupos"), own);
     // As the group window lists them: sub-folders sorted by name, hidden ones left out.
     const QStringList names =
         QDir(problems).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);

@@ -24,6 +24,6 @@ GroupLayout CheckGroup(const QString& folder, const CaptionMeter* meter = nullpt
 bool ReportUnreadableFolder(const QString& folder, const QString& effect, FindingList& findings);
 // Entries of `folder` whose names are not valid in the system's encoding (Windows-1252 bytes left
 // by unzipping a Windows archive on a UTF-8 system): neither the program nor this checker sees
-// them. One finding each, naming the entry as the teacher wrote it and how to rename it. Returns how
-// many there were.
-int ReportUndecodableNames(const QString& folder, FindingList& findings);
+// them. One finding each, naming the entry as the teacher wrote it, what is lost (`lost`) and how to
+// rename it. Returns how many there were.
+int ReportUndecodableNames(const QString& folder, const QString& lost, FindingList& findings);

@@ -102,7 +102,7 @@ QList<Finding> CheckLists(const QSet<QString>& used, int& listCount) {
         return {};
     if (ReportUnreadableFolder(folder, QStringLiteral("ningún hueco del enunciado se cambia"), own))
         return own.take();
-    ReportUndecodableNames(folder, own);
+    ReportUndecodableNames(folder, QStringLiteral("esa lista no se usa: su palabra se ve tal cual"), own);
     QList<Finding> findings = own.take();
     const QStringList names =
         dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
