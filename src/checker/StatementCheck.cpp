@@ -153,8 +153,10 @@ bool checkInvisible(const QString& word, FindingList& findings) {
             continue;
         }
         const QString bare = withoutSigns(part);
-        if (placeholder.isEmpty() && !bare.isEmpty() &&
-            (!DataListPath(bare).isEmpty() || bare.startsWith(u"NUMERO") || !NearListName(bare).isEmpty()))
+        const bool meant =
+            !DataListPath(bare).isEmpty() ||
+            (looksLikePlaceholder(bare) && (bare.startsWith(u"NUMERO") || !NearListName(bare).isEmpty()));
+        if (placeholder.isEmpty() && !bare.isEmpty() && meant)
             placeholder = bare;
         part.clear();
     }
