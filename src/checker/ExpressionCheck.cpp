@@ -209,9 +209,9 @@ void CheckExpression(const QStringList& lines, const TemplateReading& reading, F
                      QStringLiteral("escriba TEXTO solo, sin espacios"));
         return;
     }
-    if (line.isEmpty()) {
+    if (line.trimmed().isEmpty()) {
         findings.add(Severity::Error, QStringLiteral("sin-linea-2"), 2, QString(),
-                     QStringLiteral("la línea 2 está vacía: el resultado es siempre 0"),
+                     QStringLiteral("la línea 2 está vacía o solo tiene espacios: el resultado es siempre 0"),
                      QStringLiteral("escriba en la línea 2 la operación (NUMERO1 + NUMERO2) o TEXTO"));
         return;
     }

@@ -464,6 +464,7 @@ private slots:
         // Expression.
         row("no line 2", {{QStringLiteral("Problemas/G/1.txt"), "NOMBRE come\r\n"}}, "sin-linea-2",
             error(T(2), ""));
+        row("line 2 of spaces", problem(Fine, "   "), "sin-linea-2", error(T(2), ""));
         row("line 2", ok, "sin-linea-2", none);
         row("TEXTO with a space", problem("NOMBRE elige", "TEXTO "), "texto-con-espacios",
             error(T(2), "TEXTO "));
