@@ -48,6 +48,18 @@ bool fitsLabel(const CaptionBox& box, const QString& text) {
 
 } // namespace
 
+QString WindowCaptionMeter::groupNameShown(const QString& name) const {
+    // A list entry's text lies inside the list's frame and the item's margins, and is cut at the
+    // right with "…" as the list box cuts it.
+    constexpr int FramePx = 2;
+    constexpr int ItemMarginPx = 3;
+    const double width = pixels(Form2List1Box.width) - 2 * FramePx - 2 * ItemMarginPx;
+    const QFontMetricsF metrics = metricsOf(Form2List1Box);
+    if (metrics.horizontalAdvance(name) <= width)
+        return name;
+    return metrics.elidedText(name, Qt::ElideRight, width);
+}
+
 bool WindowCaptionMeter::fits(int line, const QString& text) const {
     switch (line) {
     case 1:

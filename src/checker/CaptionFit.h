@@ -8,4 +8,5 @@ class WindowCaptionMeter final : public CaptionMeter {
 public:
     bool fits(int line, const QString& text) const override;
     QString placeOf(int line) const override;
+    QString groupNameShown(const QString& name) const override;
 };

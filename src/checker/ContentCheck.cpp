@@ -13,7 +13,7 @@ ContentReport CheckContent(const CheckOptions& options, const CaptionMeter* mete
     ContentReport report;
     report.appFolder = AppFolder();
     QSet<QString> usedLists;
-    for (GroupLayout& layout : CheckGroups(report.findings)) {
+    for (GroupLayout& layout : CheckGroups(report.findings, meter)) {
         for (const QString& path : layout.templates) {
             layout.report.templates << CheckTemplate(path, options);
             for (const QString& list : std::as_const(layout.report.templates.last().lists))

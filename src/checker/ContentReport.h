@@ -20,8 +20,13 @@ struct ResultEstimate {
     int attempts = 0;     // attempts drawn in all
     int problems = 0;     // problems made (each one or more attempts)
     int accepted = 0;     // problems whose result stood (greater than -1)
-    int withDecimals = 0; // accepted results a pupil can type with a point and up to two decimals
-    int notTypeable = 0;  // accepted results no short answer equals (10 / 3, infinity)
+    int withDecimals = 0; // accepted results with decimals that have an exact decimal form (2,5; 0,375)
+    int manyDecimals = 0; // of those, the ones with more than two decimals
+    int notTypeable = 0;  // accepted results with no exact decimal form (10 / 3, infinity)
+    int beyondExact = 0;  // accepted finite results too large to be judged exactly (10^12 and more)
+    double manyDecimalsExample = 0;
+    double notTypeableExample = 0;
+    double beyondExactExample = 0;
     double rejectedShare() const { return attempts > 0 ? double(attempts - accepted) / attempts : 0; }
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/NumericValue.h"
 #include "checker/ContentPaths.h"
+#include "checker/StatementCheck.h"
 #include "problems/GenerateProblem.h"
 
 #include <QRegularExpression>
@@ -13,34 +14,60 @@ namespace {
 
 using Kind = TemplateReading::Kind;
 
-// A number written plainly, which reads as it looks.
+// A number written as it reads: digits, a decimal comma or point, thousands grouped by spaces or
+// by two or more points ("1.049.173", "1 000", "2,5", "1.234,5").
 bool isPlainNumber(const QString& text) {
-    static const QRegularExpression plain(QStringLiteral("^[+-]?[0-9]+(\\.[0-9]+)?$"));
-    return plain.match(text).hasMatch();
+    static const QRegularExpression plain(
+        QStringLiteral("^[+-]?([0-9]+([.,][0-9]+)?|[0-9]{1,3}([ \\x{00A0}\\x{202F}][0-9]{3})+(,[0-9]+)?|"
+                       "[0-9]{1,3}(\\.[0-9]{3}){2,}(,[0-9]+)?|[0-9]{1,3}(\\.[0-9]{3})+,[0-9]+)$"));
+    return plain.match(text.trimmed()).hasMatch();
+}
+
+// "1.000", "2.500": a single point and three digits, a decimal point to the program (1 and 2,5)
+// though a Spanish reader may mean a thousand.
+bool looksLikeThousands(const QString& text) {
+    static const QRegularExpression thousands(QStringLiteral("^[+-]?[0-9]{1,3}\\.[0-9]{3}$"));
+    return thousands.match(text.trimmed()).hasMatch();
 }
 
 QString valueText(double value) {
-    return QString::number(value, 'g', 15);
+    return SpanishNumber(value);
+}
+
+void reportThousands(const QString& token, const QString& example, const QString& where,
+                     FindingList& findings) {
+    findings.add(
+        Severity::Warning, QStringLiteral("punto-de-miles"), 2, token,
+        QStringLiteral("%1«%2» vale %3 para el programa: un solo punto seguido de tres cifras se lee "
+                       "como separador decimal, no de miles")
+            .arg(where, Shown(example), valueText(NumericValue(example))),
+        QStringLiteral("escriba mil como 1000 o 1 000 (con espacio); para decimales, use la coma: 2,5"));
 }
 
 // Items of a list that do not read as the number they show: "doce" counts as 0, "12 manzanas" as 12.
 void checkOperandList(const QString& token, const TemplateReading::Word& word, FindingList& findings) {
     QStringList odd;
+    QStringList thousands;
     for (const QString& item : word.items) {
-        if (!isPlainNumber(item))
+        if (looksLikeThousands(item))
+            thousands << item;
+        else if (!isPlainNumber(item))
             odd << item;
     }
+    const QString list = RelativeName(word.listPath);
+    if (!thousands.isEmpty())
+        reportThousands(token, thousands.first(), QStringLiteral("en %1, ").arg(list), findings);
     if (odd.isEmpty())
         return;
-    const QString list = RelativeName(word.listPath);
     findings.add(
         Severity::Warning, QStringLiteral("lista-no-numerica"), 2, token,
         QStringLiteral("%1 de %2 elementos de %3 no son números escritos solo con cifras (por ejemplo "
                        "«%4», que vale %5): cuentan como 0 o como las cifras del principio")
             .arg(odd.size())
             .arg(word.items.size())
-            .arg(list, odd.first(), valueText(NumericValue(odd.first()))),
-        QStringLiteral("deje en %1 solo números, uno por línea, con punto para los decimales").arg(list));
+            .arg(list, Shown(odd.first()), valueText(NumericValue(odd.first()))),
+        QStringLiteral("deje en %1 solo números, uno por línea, con coma para los decimales (2,5)")
+            .arg(list));
 }
 
 void checkOperandPlace(const QString& token, int t, const TemplateReading& reading, QSet<QString>& listsSeen,
@@ -66,16 +93,17 @@ void checkOperandPlace(const QString& token, int t, const TemplateReading& readi
         if (matches == 0) {
             QString similar;
             for (qsizetype w = 0; w < std::min<qsizetype>(reading.words.size(), MaxWords); ++w) {
-                if (reading.words[w].compare(token, Qt::CaseInsensitive) == 0)
+                if (reading.words[w] != token && NearlyEqual(reading.words[w], token))
                     similar = reading.words[w];
             }
             findings.add(
                 Severity::Error, QStringLiteral("operando-no-en-enunciado"), 2, token,
                 QStringLiteral("ninguna palabra del enunciado es exactamente «%1»: no da ningún valor y "
                                "los operadores siguientes usan otros")
-                    .arg(token),
-                similar.isEmpty() ? QStringLiteral("ponga %1 en el enunciado o corrija el nombre").arg(token)
-                                  : QStringLiteral("escríbalo igual que en el enunciado: %1").arg(similar));
+                    .arg(Shown(token)),
+                similar.isEmpty()
+                    ? QStringLiteral("ponga %1 en el enunciado o corrija el nombre").arg(Shown(token))
+                    : QStringLiteral("escríbalo igual que en el enunciado: %1").arg(Shown(similar)));
         } else if (matches > 1) {
             findings.add(
                 Severity::Warning, QStringLiteral("operando-repetido"), 2, token,
@@ -89,21 +117,29 @@ void checkOperandPlace(const QString& token, int t, const TemplateReading& readi
         }
     } else if (const double value = NumericValue(token); value <= 0) {
         const bool word = std::any_of(token.cbegin(), token.cend(), [](QChar c) { return c.isLetter(); });
+        QString near;
+        for (qsizetype w = 0;
+             w < std::min<qsizetype>(reading.words.size(), MaxWords) && word && near.isEmpty(); ++w) {
+            if (IsNamedOperand(reading.words[w]) && NearlyEqual(reading.words[w], token))
+                near = reading.words[w];
+        }
         findings.add(
             Severity::Error, QStringLiteral("literal-no-positivo"), 2, token,
             word ? QStringLiteral("no es un número ni un nombre que empiece por NUMERO: no da ningún valor "
                                   "y los operadores siguientes usan otros")
                  : QStringLiteral("no es un número mayor que 0: no da ningún valor y los operadores "
                                   "siguientes usan otros"),
-            word ? QStringLiteral("escriba el nombre igual que en el enunciado (empieza por NUMERO)")
-                 : QStringLiteral("escriba un número positivo (2, 0.5) o un NUMERO del enunciado"));
+            !near.isEmpty()
+                ? QStringLiteral("¿quería decir %1? Escríbalo igual que en el enunciado").arg(Shown(near))
+            : word ? QStringLiteral("escriba el nombre igual que en el enunciado (empieza por NUMERO)")
+                   : QStringLiteral("escriba un número positivo (2, 0,5) o un NUMERO del enunciado"));
+    } else if (looksLikeThousands(token)) {
+        reportThousands(token, token, QString(), findings);
     } else if (!isPlainNumber(token)) {
-        findings.add(Severity::Warning, QStringLiteral("literal-raro"), 2, token,
-                     QStringLiteral("se lee como %1 (la coma y las letras no se leen)").arg(valueText(value)),
-                     QStringLiteral("escriba solo cifras, con punto para los decimales: %1")
-                         .arg(isPlainNumber(QString(token).replace(u',', u'.'))
-                                  ? QString(token).replace(u',', u'.')
-                                  : valueText(value)));
+        findings.add(
+            Severity::Warning, QStringLiteral("literal-raro"), 2, token,
+            QStringLiteral("se lee como %1 (lo que sigue a las cifras no se lee)").arg(valueText(value)),
+            QStringLiteral("escriba solo cifras, con coma para los decimales: %1").arg(valueText(value)));
     }
 }
 
@@ -173,14 +209,32 @@ void CheckExpression(const QStringList& lines, const TemplateReading& reading, F
                      QStringLiteral("escriba TEXTO solo, sin espacios"));
         return;
     }
-    if (line.isEmpty()) {
+    if (line.trimmed().isEmpty()) {
         findings.add(Severity::Error, QStringLiteral("sin-linea-2"), 2, QString(),
-                     QStringLiteral("la línea 2 está vacía: el resultado es siempre 0"),
+                     QStringLiteral("la línea 2 está vacía o solo tiene espacios: el resultado es siempre 0"),
                      QStringLiteral("escriba en la línea 2 la operación (NUMERO1 + NUMERO2) o TEXTO"));
         return;
     }
+    // Brackets make every token around them look wrong; one finding says why.
+    for (const QString& token : reading.tokens) {
+        if (token.contains(u'(') || token.contains(u')')) {
+            findings.add(
+                Severity::Error, QStringLiteral("parentesis"), 2, token,
+                QStringLiteral("no hay paréntesis: la operación se hace siempre de izquierda a derecha, "
+                               "y «%1» no es ni un operando ni un operador")
+                    .arg(Shown(token)),
+                QStringLiteral("quite los paréntesis y ordene la operación para que, de izquierda a "
+                               "derecha, dé lo que quiere: NUMERO1 + NUMERO2 * 2 es (NUMERO1 + "
+                               "NUMERO2) * 2"));
+            return;
+        }
+    }
+    // Empty tokens at the end move nothing.
+    qsizetype lastToken = reading.tokens.size() - 1;
+    while (lastToken >= 0 && reading.tokens[lastToken].isEmpty())
+        --lastToken;
     QSet<QString> listsSeen;
-    for (qsizetype t = 0; t < reading.tokens.size(); ++t) {
+    for (qsizetype t = 0; t <= lastToken; ++t) {
         if (reading.tokens[t].isEmpty()) {
             findings.add(
                 Severity::Error, QStringLiteral("token-vacio"), 2, QString(),
@@ -197,7 +251,7 @@ void CheckExpression(const QStringList& lines, const TemplateReading& reading, F
         findings.add(Severity::Error, QStringLiteral("demasiados-operandos"), 2,
                      reading.tokens[reading.operands[MaxOperands].token],
                      QStringLiteral("da %1 valores y solo se usan los %2 primeros: lo que sigue no cuenta")
-                         .arg(reading.operands.size())
+                         .arg(SpanishNumber(double(reading.operands.size())))
                          .arg(MaxOperands),
                      QStringLiteral("use %1 operandos como mucho").arg(MaxOperands));
     }

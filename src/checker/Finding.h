@@ -22,6 +22,16 @@ struct Finding {
 // "ERROR" or "AVISO", the words the reports use.
 QString SeverityWord(Severity severity);
 
+// A teacher's text as a report may quote it: control and invisible characters written as "U+00A0"
+// (a NUL would cut a terminal line, a no-break space looks like a space), and shortened to
+// `longest` characters with "…" so that a ten-thousand-character line stays readable.
+QString Shown(const QString& text, qsizetype longest = 40);
+// "U+00A0".
+QString CodePoint(QChar c);
+// The name of a character that looks like nothing or like a space, for the teacher ("un espacio de
+// no separación (U+00A0)"); empty for any other character.
+QString InvisibleName(QChar c);
+
 // Findings of one file or folder. The same kind of finding is kept a few times per file and then
 // counted only, so a statement of ten thousand wrong words gives a readable report.
 class FindingList {

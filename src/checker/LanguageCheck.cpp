@@ -5,6 +5,8 @@
 #include "checker/ContentPaths.h"
 #include "checker/TextCheck.h"
 
+#include <QFileInfo>
+
 namespace {
 
 constexpr int LanguageLines = 7;
@@ -24,29 +26,47 @@ QList<Finding> CheckLanguageFile(const CaptionMeter* meter) {
     FindingList findings(RelativeName(path));
     const std::optional<QStringList> lines = ReadTextLines(path, LanguageLines);
     if (!lines) {
+        const QFileInfo info(path);
+        const bool permissions = info.isFile() && !info.isReadable();
         findings.add(Severity::Error, QStringLiteral("sin-idioma"), 0, QString(),
-                     QStringLiteral("no existe o no se puede leer: los botones y el informe salen sin texto"),
-                     QStringLiteral("cree configuracion/idioma.txt con sus siete líneas"));
+                     permissions
+                         ? QStringLiteral("no se puede leer (permisos): los botones y el informe salen "
+                                          "sin texto")
+                         : QStringLiteral("no existe o no es un fichero: los botones y el informe salen "
+                                          "sin texto"),
+                     permissions ? QStringLiteral("dé permiso de lectura al fichero para todos los usuarios "
+                                                  "(chmod a+r)")
+                                 : QStringLiteral("cree configuracion/idioma.txt con sus siete líneas"));
         return findings.take();
     }
-    CheckTextCharacters(*lines, findings);
-    if (lines->size() < LanguageLines) {
+    if (CheckTextCharacters(*lines, findings, path))
+        return findings.take();
+    const qsizetype count = lines->size();
+    if (count < LanguageLines) {
+        // The group window sets its button and its heading from the same text, so with one line
+        // the heading shows line 1 as well.
         QStringList missing;
-        for (qsizetype i = lines->size(); i < LanguageLines; ++i)
-            missing << QString::fromUtf16(Roles[i]);
-        findings.add(Severity::Error, QStringLiteral("idioma-corto"), int(lines->size()), QString(),
-                     QStringLiteral("tiene %1 líneas de 7: quedan sin texto %2")
-                         .arg(lines->size())
-                         .arg(missing.join(QStringLiteral(", "))),
+        for (qsizetype i = count; i < LanguageLines; ++i) {
+            if (i != 1 || count == 0)
+                missing << QString::fromUtf16(Roles[i]);
+        }
+        const QString heading =
+            count == 1 ? QStringLiteral(" (el título de la lista de grupos repite la línea 1)") : QString();
+        findings.add(Severity::Error, QStringLiteral("idioma-corto"), int(count), QString(),
+                     QStringLiteral("tiene %1 líneas de 7: %2 sin texto %3%4")
+                         .arg(count)
+                         .arg(missing.size() == 1 ? QStringLiteral("queda") : QStringLiteral("quedan"),
+                              missing.join(QStringLiteral(", ")), heading),
                      QStringLiteral("escriba las siete líneas, una por texto, en su orden"));
     }
     if (!meter)
         return findings.take();
-    for (qsizetype i = 0; i < lines->size(); ++i) {
-        if (meter->fits(int(i + 1), lines->at(i)))
+    for (int line = 1; line <= std::min<int>(int(count) + (count == 1 ? 1 : 0), LanguageLines); ++line) {
+        const QString& text = lines->at(std::min<qsizetype>(line, count) - 1);
+        if (meter->fits(line, text))
             continue;
-        findings.add(Severity::Warning, QStringLiteral("texto-no-cabe"), int(i + 1), lines->at(i),
-                     QStringLiteral("no cabe en %1: el alumno lo ve cortado").arg(meter->placeOf(int(i + 1))),
+        findings.add(Severity::Warning, QStringLiteral("texto-no-cabe"), std::min<int>(line, int(count)),
+                     text, QStringLiteral("no cabe en %1: el alumno lo ve cortado").arg(meter->placeOf(line)),
                      QStringLiteral("acórtelo"));
     }
     return findings.take();

@@ -15,6 +15,9 @@ public:
     virtual bool fits(int line, const QString& text) const = 0;
     // Where line `line` is shown, for the teacher: "el botón COMPROBAR".
     virtual QString placeOf(int line) const = 0;
+    // A group folder's name as the group list shows it: the name itself when it fits, else what the
+    // pupil reads of it (cut short with "…").
+    virtual QString groupNameShown(const QString& name) const { return name; }
 };
 
 // The language file "configuracion/idioma.txt": missing, unreadable, fewer than seven lines, bytes

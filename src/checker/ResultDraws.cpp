@@ -1,5 +1,6 @@
 #include "checker/ResultDraws.h"
 
+#include "app/NumericValue.h"
 #include "exercise/Verdict.h"
 #include "problems/ExerciseState.h"
 #include "problems/GenerateProblem.h"
@@ -12,8 +13,27 @@ namespace {
 // The acceptance share below which many redrawn attempts are worth a word.
 constexpr double HighRejection = 0.5;
 
+// "87 %", "0,25 %": whole percents, or two decimals for a share under one percent that is not 0.
 QString percent(double share) {
-    return QString::number(share * 100, 'f', share > 0 && share < 0.01 ? 2 : 0) + QStringLiteral(" %");
+    const double places = share > 0 && share < 0.01 ? 100 : 1;
+    return SpanishNumber(std::round(share * 100 * places) / places) + QStringLiteral("\u00A0%");
+}
+
+// How often something happens, honestly: "en todos los problemas", or "el 87 % de las veces".
+QString howOften(int times, int of) {
+    return times == of ? QStringLiteral("en todos los problemas")
+                       : QStringLiteral("el %1 de las veces").arg(percent(double(times) / of));
+}
+
+int decimalsOf(const QString& text) {
+    const qsizetype comma = text.indexOf(u',');
+    return comma < 0 ? 0 : int(text.size() - comma - 1);
+}
+
+QString capitalised(QString text) {
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 } // namespace
@@ -23,7 +43,7 @@ QString ResultText(double result) {
         return result > 0 ? QStringLiteral("infinito") : QStringLiteral("-infinito");
     if (std::isnan(result))
         return QStringLiteral("no es un número");
-    return QString::number(result, 'g', 16);
+    return SpanishNumber(result);
 }
 
 ResultEstimate EstimateResults(const TemplateReading& reading, int draws, quint32 seed) {
@@ -39,13 +59,24 @@ ResultEstimate EstimateResults(const TemplateReading& reading, int draws, quint3
             continue;
         ++estimate.accepted;
         const double result = state.Result;
+        if (std::isfinite(result) && !IsJudgedExactly(result)) {
+            if (estimate.beyondExact++ == 0)
+                estimate.beyondExactExample = result;
+            continue;
+        }
         if (std::isfinite(result) && result == std::floor(result))
             continue;
-        // What a pupil types: a point and at most two decimals.
-        if (std::isfinite(result) && IsRightNumber(QString::number(result, 'f', 2), result))
+        // A result has an exact decimal form when its shortest decimal text reads back as the result
+        // and the rounding did not have to cut it (10 / 3 gives as many decimals as are kept).
+        const QString text = std::isfinite(result) ? SpanishNumber(result) : QString();
+        const int decimals = decimalsOf(text);
+        if (std::isfinite(result) && decimals < DecimalsKept(result) && IsRightNumber(text, result)) {
             ++estimate.withDecimals;
-        else
-            ++estimate.notTypeable;
+            if (decimals > 2 && estimate.manyDecimals++ == 0)
+                estimate.manyDecimalsExample = result;
+        } else if (estimate.notTypeable++ == 0) {
+            estimate.notTypeableExample = result;
+        }
     }
     return estimate;
 }
@@ -58,8 +89,8 @@ void ReportEstimate(const ResultEstimate& estimate, FindingList& findings) {
             Severity::Error, QStringLiteral("nunca-aceptado"), 2, QString(),
             QStringLiteral("en %1 sorteos ningún resultado fue mayor que -1: tras %2 intentos el programa "
                            "se rinde y espera un resultado negativo, que el alumno no puede acertar")
-                .arg(estimate.attempts)
-                .arg(MaxAttempts),
+                .arg(SpanishNumber(estimate.attempts))
+                .arg(SpanishNumber(MaxAttempts)),
             QStringLiteral("cambie el orden de la operación o las listas para que el resultado no sea "
                            "negativo (NUMEROMAYOR - NUMEROMENOR)"));
         return;
@@ -73,20 +104,32 @@ void ReportEstimate(const ResultEstimate& estimate, FindingList& findings) {
             QStringLiteral("elija listas que no den resultados negativos (el mayor primero: "
                            "NUMEROMAYOR - NUMEROMENOR)"));
     }
+    if (estimate.beyondExact > 0) {
+        findings.add(
+            Severity::Error, QStringLiteral("resultado-enorme"), 2, QString(),
+            QStringLiteral("%1 el resultado llega a un billón o más (por ejemplo %2): el programa no "
+                           "puede juzgarlo exactamente y daría por buenas respuestas equivocadas")
+                .arg(capitalised(howOften(estimate.beyondExact, estimate.accepted)),
+                     ResultText(estimate.beyondExactExample)),
+            QStringLiteral("use números más pequeños, para que el resultado quede por debajo de un "
+                           "billón (1 000 000 000 000)"));
+    }
     if (estimate.notTypeable > 0) {
         findings.add(
             Severity::Error, QStringLiteral("resultado-imposible"), 2, QString(),
-            QStringLiteral("el %1 de los resultados no se puede escribir con dos decimales o es infinito "
-                           "(10 / 3): el alumno nunca acierta")
-                .arg(percent(double(estimate.notTypeable) / estimate.accepted)),
+            QStringLiteral("%1 el resultado no tiene una forma decimal exacta o es infinito (por ejemplo "
+                           "%2, como 10 / 3): en esos problemas el alumno no puede acertar")
+                .arg(capitalised(howOften(estimate.notTypeable, estimate.accepted)),
+                     ResultText(estimate.notTypeableExample)),
             QStringLiteral("use números que den divisiones exactas (las listas NUMEROX2, NUMEROX3...)"));
     }
-    if (estimate.withDecimals > 0) {
-        findings.add(Severity::Warning, QStringLiteral("resultado-con-decimales"), 2, QString(),
-                     QStringLiteral("el %1 de los resultados tiene decimales: el alumno debe escribirlos con "
-                                    "punto (2.5); con coma (2,5) se lee 2 y se da por mal")
-                         .arg(percent(double(estimate.withDecimals) / estimate.accepted)),
-                     QStringLiteral("si no quiere decimales, use números que den divisiones exactas; si los "
-                                    "quiere, diga al alumno que use el punto"));
+    if (estimate.manyDecimals > 0) {
+        findings.add(
+            Severity::Warning, QStringLiteral("resultado-muchos-decimales"), 2, QString(),
+            QStringLiteral("%1 el resultado tiene más de dos decimales (por ejemplo %2): el alumno "
+                           "acierta solo si los escribe todos")
+                .arg(capitalised(howOften(estimate.manyDecimals, estimate.accepted)),
+                     ResultText(estimate.manyDecimalsExample)),
+            QStringLiteral("si no es lo que quiere, elija números que den como mucho dos decimales"));
     }
 }

@@ -12,8 +12,8 @@ struct TemplateReading;
 ResultEstimate EstimateResults(const TemplateReading& reading, int draws, quint32 seed);
 
 // The findings the estimate calls for: no result ever accepted, many attempts drawn again, results
-// with decimals or that no short answer equals.
+// with decimals, with more than two, with no exact decimal form, or too large to be judged exactly.
 void ReportEstimate(const ResultEstimate& estimate, FindingList& findings);
 
-// A result as the pupil would type it: "12", "2.5", "3.3333333333333335", "infinito".
+// A result as a Spanish reader writes it: "12", "2,5", "3,33333333333", "1 049 173", "infinito".
 QString ResultText(double result);

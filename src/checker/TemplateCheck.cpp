@@ -4,12 +4,14 @@
 #include "checker/ChoiceCheck.h"
 #include "checker/ContentPaths.h"
 #include "checker/ExpressionCheck.h"
+#include "checker/ListCheck.h"
 #include "checker/ResultDraws.h"
 #include "checker/Samples.h"
 #include "checker/StatementCheck.h"
 #include "checker/TextCheck.h"
 #include "problems/GenerateProblem.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 TemplateReport CheckTemplate(const QString& path, const CheckOptions& options) {
@@ -19,9 +21,15 @@ TemplateReport CheckTemplate(const QString& path, const CheckOptions& options) {
 
     const std::optional<QStringList> lines = ReadTextLines(path);
     if (!lines) {
+        const QFileInfo info(path);
+        const bool permissions = info.isFile() && !info.isReadable();
         findings.add(Severity::Error, QStringLiteral("no-se-puede-leer"), 0, QString(),
-                     QStringLiteral("no se puede leer: el alumno ve un problema vacío"),
-                     QStringLiteral("compruebe que es un fichero normal y que se puede abrir (permisos)"));
+                     permissions
+                         ? QStringLiteral("no se puede leer (permisos): el alumno ve un problema vacío")
+                         : QStringLiteral("no se puede leer: el alumno ve un problema vacío"),
+                     permissions ? QStringLiteral("dé permiso de lectura al fichero para todos los usuarios "
+                                                  "(chmod a+r)")
+                                 : QStringLiteral("compruebe que es un fichero normal y que se puede abrir"));
         report.findings = findings.take();
         return report;
     }
@@ -38,7 +46,10 @@ TemplateReport CheckTemplate(const QString& path, const CheckOptions& options) {
     // Each template draws from a sequence of its own, so samples differ from one template to the next,
     // and the same again at every run.
     const quint32 seed = options.seed + quint32(qHash(report.file));
-    CheckTextCharacters(*lines, findings);
+    if (CheckTextCharacters(*lines, findings, path)) {
+        report.findings = findings.take();
+        return report;
+    }
     const TemplateReading reading = ReadTemplate(*lines);
     report.choiceProblem = reading.choiceProblem;
     for (const TemplateReading::Word& word : reading.kinds) {
@@ -46,6 +57,7 @@ TemplateReport CheckTemplate(const QString& path, const CheckOptions& options) {
             report.lists << word.listPath;
     }
     CheckStatement(reading, findings);
+    ReportListsWithErrors(reading, findings);
     if (reading.choiceProblem) {
         CheckChoices(*lines, findings);
     } else {

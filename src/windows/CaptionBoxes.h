@@ -15,6 +15,8 @@ struct CaptionBox {
 // Group window: the confirm button (language line 1) and the heading above the list (line 2).
 inline constexpr CaptionBox Form2Command1Box{120, 5400, 6495, 1095, 27.75, true};
 inline constexpr CaptionBox Form2Label2Box{240, 120, 4215, 375, 12, true};
+// The group list itself, whose entries are the group folders' names.
+inline constexpr CaptionBox Form2List1Box{120, 480, 6495, 4845, 18, true};
 // Exercise window: the check button (lines 3, 4 and 5).
 inline constexpr CaptionBox Form1Command8Box{9240, 7800, 2415, 495, 14.25, true};
 

@@ -27,13 +27,13 @@ void Form2Ui::setupUi(QWidget* form) {
 
     List1 = new QListWidget(form);
     List1->setObjectName(QStringLiteral("List1"));
-    PlaceTwips(List1, 120, 480, 6495, 4845);
+    PlaceTwips(List1, Form2List1Box.left, Form2List1Box.top, Form2List1Box.width, Form2List1Box.height);
     KeepSystemColors(List1);
     QPalette list = List1->palette();
     list.setColor(QPalette::Base, QColor(0xFF, 0x80, 0x00));
     list.setColor(QPalette::Text, QColor(0xFF, 0xFF, 0xFF));
     List1->setPalette(list);
-    List1->setFont(ArialFont(18, true));
+    List1->setFont(ArialFont(Form2List1Box.points, Form2List1Box.bold));
 
     Command1 = new PictureButton(form);
     Command1->setObjectName(QStringLiteral("Command1"));

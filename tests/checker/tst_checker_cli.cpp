@@ -64,7 +64,7 @@ private slots:
         const QString text = QString::fromUtf8(revisar({app.path()}).out);
         QVERIFY2(text.contains(QStringLiteral("ERROR Problemas/G/1.txt, línea 1, «NOMBRES»: ")),
                  qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("Cómo arreglarlo: cree la lista datos/NOMBRES.txt")));
+        QVERIFY(text.contains(QStringLiteral("Cómo arreglarlo: ¿quería decir NOMBRE?")));
         QVERIFY(text.contains(QStringLiteral("opciones: «Una suma » (correcta) | «Una resta»")));
         QVERIFY(text.trimmed().endsWith(
             QStringLiteral("Resumen: 1 grupo, 1 plantilla, 1 lista, 1 error, 11 avisos.")));
