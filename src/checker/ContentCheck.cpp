@@ -1,28 +1,164 @@
 #include "checker/ContentCheck.h"
 
 #include "app/AppFolder.h"
+#include "app/TextFile.h"
+#include "checker/ContentPaths.h"
 #include "checker/GroupCheck.h"
 #include "checker/LanguageCheck.h"
 #include "checker/ListCheck.h"
 #include "checker/MediaCheck.h"
 #include "checker/TemplateCheck.h"
+#include "problems/GenerateProblem.h"
 
+#include <QDir>
+#include <QHash>
 #include <QSet>
 
-ContentReport CheckContent(const CheckOptions& options, const CaptionMeter* meter) {
+namespace {
+
+// How many template names a finding quotes before it only counts the rest.
+constexpr int NamesQuoted = 5;
+
+// Templates where a list replaces a word the teacher wrote as an ordinary word (not in capitals,
+// as placeholders are written): one finding at the list, so that a teacher who adds a list sees
+// every template elsewhere that it changes, also when only the teacher's own group is checked.
+// The templates carry their own warning too.
+void reportOrdinaryWords(const QList<GroupLayout>& layouts, QList<Finding>& findings) {
+    QHash<QString, QStringList> changed; // list path -> templates
+    QHash<QString, QString> asWritten;   // list path -> one word it replaces
+    for (const GroupLayout& layout : layouts) {
+        for (const QString& path : layout.templates) {
+            const std::optional<QStringList> lines = ReadTextLines(path, 1);
+            if (!lines || lines->isEmpty())
+                continue;
+            for (const QString& word : CutWords(lines->first())) {
+                if (word.isEmpty() || word == word.toUpper())
+                    continue;
+                const QString list = DataListPath(word);
+                const QString file = RelativeName(path);
+                if (list.isEmpty() || changed.value(list).contains(file))
+                    continue;
+                changed[list] << file;
+                asWritten.insert(list, word);
+            }
+        }
+    }
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+        const QStringList& files = it.value();
+        QString names = files.mid(0, NamesQuoted).join(QStringLiteral(", "));
+        if (files.size() > NamesQuoted)
+            names += QStringLiteral(" y %1 más").arg(files.size() - NamesQuoted);
+        findings << Finding{
+            Severity::Warning,
+            QStringLiteral("lista-cambia-palabras"),
+            RelativeName(it.key()),
+            0,
+            asWritten.value(it.key()),
+            QStringLiteral("esta lista cambia la palabra corriente «%1» por uno de sus elementos en %2 "
+                           "(%3): allí el alumno no lee la palabra que se escribió")
+                .arg(asWritten.value(it.key()),
+                     files.size() == 1 ? QStringLiteral("1 plantilla")
+                                       : QStringLiteral("%1 plantillas").arg(files.size()),
+                     names),
+            QStringLiteral("dé a la lista un nombre que no sea una palabra corriente (y escríbalo igual, en "
+                           "mayúsculas, en sus plantillas)")};
+    }
+}
+
+// Lists that have an ERROR, by full path, for the templates that draw from them.
+void markFaultyLists(ContentReport& report) {
+    QSet<QString> faulty;
+    for (const Finding& finding : std::as_const(report.findings)) {
+        if (finding.severity == Severity::Error)
+            faulty.insert(finding.file);
+    }
+    for (GroupReport& group : report.groups) {
+        for (TemplateReport& problem : group.templates) {
+            for (const QString& list : std::as_const(problem.lists)) {
+                const QString name = RelativeName(list);
+                if (faulty.contains(name))
+                    problem.faultyLists << name;
+            }
+        }
+    }
+}
+
+} // namespace
+
+QStringList GroupNames() {
+    const QString problems = AppPath(u"\\Problemas");
+    return QDir(problems).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+QString ChooseGroup(const QStringList& names, const QString& asked, QString& error) {
+    QStringList starting;
+    for (const QString& name : names) {
+        if (name.compare(asked, Qt::CaseInsensitive) == 0)
+            return name;
+        if (name.startsWith(asked, Qt::CaseInsensitive))
+            starting << name;
+    }
+    if (starting.size() == 1)
+        return starting.first();
+    const auto quoted = [](const QStringList& list) {
+        return u'«' + list.join(QStringLiteral("», «")) + u'»';
+    };
+    if (starting.isEmpty()) {
+        error =
+            names.isEmpty()
+                ? QStringLiteral("no hay ningún grupo «%1»: no hay grupos").arg(asked)
+                : QStringLiteral("no hay ningún grupo «%1»; los grupos son: %2").arg(asked, quoted(names));
+    } else {
+        error = QStringLiteral("hay varios grupos que empiezan por «%1»: %2; escriba más del nombre")
+                    .arg(asked, quoted(starting));
+    }
+    return QString();
+}
+
+ContentReport CheckContent(const CheckOptions& options, const CaptionMeter* meter,
+                           const CheckProgress& progress) {
     ContentReport report;
     report.appFolder = AppFolder();
+    report.group = options.group;
+    QList<GroupLayout> layouts = CheckGroups(report.findings);
+    QList<Finding> ordinaryWords;
+    reportOrdinaryWords(layouts, ordinaryWords);
+    if (!options.group.isEmpty()) {
+        layouts.removeIf([&](const GroupLayout& layout) { return layout.report.name != options.group; });
+        report.findings.clear(); // the Problemas folder is not what was asked about
+    }
+    int total = 0;
+    for (const GroupLayout& layout : std::as_const(layouts))
+        total += int(layout.templates.size());
+    int done = 0;
     QSet<QString> usedLists;
-    for (GroupLayout& layout : CheckGroups(report.findings)) {
-        for (const QString& path : layout.templates) {
+    for (GroupLayout& layout : layouts) {
+        for (const QString& path : std::as_const(layout.templates)) {
             layout.report.templates << CheckTemplate(path, options);
             for (const QString& list : std::as_const(layout.report.templates.last().lists))
                 usedLists.insert(list);
+            if (progress)
+                progress(++done, total);
         }
         report.groups << layout.report;
     }
-    report.findings += CheckLanguageFile(meter);
-    report.findings += CheckLists(usedLists, report.listCount);
-    report.findings += CheckMedia();
+    QList<Finding> lists = CheckLists(usedLists, report.listCount);
+    lists += ordinaryWords;
+    if (options.group.isEmpty()) {
+        report.findings += CheckLanguageFile(meter);
+        report.findings += lists;
+        report.findings += CheckMedia();
+    } else {
+        // The lists this group draws from, and nothing else of the folder.
+        QSet<QString> used;
+        for (const QString& list : std::as_const(usedLists))
+            used.insert(RelativeName(list));
+        report.listCount = int(used.size());
+        for (const Finding& finding : std::as_const(lists)) {
+            if (used.contains(finding.file))
+                report.findings << finding;
+        }
+    }
+    markFaultyLists(report);
     return report;
 }

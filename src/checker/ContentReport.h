@@ -33,6 +33,10 @@ struct TemplateReport {
     QList<Sample> samples;
     ResultEstimate estimate; // numeric problems only
     QStringList lists;       // full paths of the data lists its statement draws from
+    QStringList faultyLists; // those of its lists that have an ERROR, named as the report names files
+
+    // Whether the report shows it among the mistakes: its own findings, or a list it needs is wrong.
+    bool hasFindings() const { return !findings.isEmpty() || !faultyLists.isEmpty(); }
 };
 
 struct GroupReport {
@@ -40,10 +44,14 @@ struct GroupReport {
     QString folder; // relative to the application folder
     QList<Finding> findings;
     QList<TemplateReport> templates;
+
+    bool hasFindings() const;
+    int count(Severity severity) const;
 };
 
 struct ContentReport {
     QString appFolder;
+    QString group;           // the one group checked, with the lists it uses; empty when all were
     QList<Finding> findings; // the application folder, the language file, media and data lists
     QList<GroupReport> groups;
     int listCount = 0;

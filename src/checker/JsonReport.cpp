@@ -50,7 +50,8 @@ QJsonObject templateJson(const TemplateReport& problem) {
                        {QStringLiteral("tipo"),
                         problem.choiceProblem ? QStringLiteral("elegir") : QStringLiteral("numerico")},
                        {QStringLiteral("hallazgos"), findingsJson(problem.findings)},
-                       {QStringLiteral("muestras"), samples}};
+                       {QStringLiteral("muestras"), samples},
+                       {QStringLiteral("listas_con_error"), QJsonArray::fromStringList(problem.faultyLists)}};
     if (problem.estimate.attempts > 0) {
         const ResultEstimate& e = problem.estimate;
         object.insert(QStringLiteral("sorteos"),
@@ -81,9 +82,11 @@ QByteArray JsonReport(const ContentReport& report) {
                               {QStringLiteral("listas"), report.listCount},
                               {QStringLiteral("errores"), report.count(Severity::Error)},
                               {QStringLiteral("avisos"), report.count(Severity::Warning)}};
-    const QJsonObject root{{QStringLiteral("carpeta"), report.appFolder},
-                           {QStringLiteral("hallazgos"), findingsJson(report.findings)},
-                           {QStringLiteral("grupos"), groups},
-                           {QStringLiteral("resumen"), summary}};
+    QJsonObject root{{QStringLiteral("carpeta"), report.appFolder},
+                     {QStringLiteral("hallazgos"), findingsJson(report.findings)},
+                     {QStringLiteral("grupos"), groups},
+                     {QStringLiteral("resumen"), summary}};
+    if (!report.group.isEmpty())
+        root.insert(QStringLiteral("solo_grupo"), report.group);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

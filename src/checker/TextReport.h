@@ -2,9 +2,26 @@
 
 #include "checker/ContentReport.h"
 
-// The report as plain text for the teacher's terminal: general findings, then one section per group
-// and template with its findings and sample problems, and the summary line last.
-QString TextReport(const ContentReport& report);
+// The report as plain text for the teacher's terminal. It opens on the mistakes: the counts, then
+// the groups and files with findings; then those in full, each template with its findings and
+// sample problems; the summary line again last. Clean groups and templates are only named, unless
+// `everything` (--todo) asks for them in full too.
+QString TextReport(const ContentReport& report, bool everything = false);
+
+// The findings about one file or folder other than a template: the language file, a data list...
+struct FileFindings {
+    QString file;
+    QList<Finding> findings;
+};
+// The content-wide findings by file, in the order the files first appear.
+QList<FileFindings> FindingsByFile(const QList<Finding>& findings);
+
+// "2 errores, 1 aviso"; parts that are zero are left out.
+QString CountsText(int errors, int warnings);
+// "1 grupo", "12 345 sorteos": the figure as a Spanish reader writes it, with the word it counts.
+QString Counted(int count, const char16_t* one, const char16_t* many);
+// A result as the teacher reads it: "7", "2,5", "1 049 173", "infinito".
+QString ResultShown(double result);
 
 // One finding on one line: severity, file, line, word, what happens and how to fix it.
 QString FindingLine(const Finding& finding);
@@ -15,3 +32,6 @@ QString SampleLine(const Sample& sample);
 QString SummaryLine(const ContentReport& report);
 // What the result estimate found, in a few words ("1000 sorteos: 3 % repetidos, ...").
 QString EstimateLine(const ResultEstimate& estimate);
+// The note under a template that draws from a list with an ERROR, unless a finding of its own
+// already names that list; empty when there is none to add.
+QStringList FaultyListNotes(const TemplateReport& problem);
