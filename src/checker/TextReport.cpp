@@ -69,10 +69,13 @@ void appendGroup(QString& out, const GroupReport& group, bool everything) {
 QList<FileFindings> FindingsByFile(const QList<Finding>& findings) {
     QList<FileFindings> files;
     for (const Finding& finding : findings) {
+        const qsizetype slash = finding.file.indexOf(u'/');
+        const bool ownPlace = slash <= 0 || finding.file.startsWith(u"datos/", Qt::CaseInsensitive);
+        const QString place = ownPlace ? finding.file : finding.file.left(slash);
         auto it = std::find_if(files.begin(), files.end(),
-                               [&](const FileFindings& file) { return file.file == finding.file; });
+                               [&](const FileFindings& file) { return file.file == place; });
         if (it == files.end())
-            files << FileFindings{finding.file, {finding}};
+            files << FileFindings{place, {finding}};
         else
             it->findings << finding;
     }

@@ -8,12 +8,14 @@
 // `everything` (--todo) asks for them in full too.
 QString TextReport(const ContentReport& report, bool everything = false);
 
-// The findings about one file or folder other than a template: the language file, a data list...
+// The findings about one place other than a group: a data list, or a folder such as "sonidos" for
+// the files in it.
 struct FileFindings {
     QString file;
     QList<Finding> findings;
 };
-// The content-wide findings by file, in the order the files first appear.
+// The content-wide findings by place, in the order the places first appear: each data list on its
+// own, other files by their folder, so eleven missing sounds make one entry of the summary.
 QList<FileFindings> FindingsByFile(const QList<Finding>& findings);
 
 // "2 errores, 1 aviso"; parts that are zero are left out.

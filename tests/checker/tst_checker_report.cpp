@@ -1,0 +1,258 @@
+// The checker's report as a teacher reads it: the mistakes first, clean groups only named or folded,
+// one group chosen by a prefix or by its folder, and a list that changes words elsewhere.
+
+#include "checker/ContentCheck.h"
+#include "checker/ContentPaths.h"
+#include "checker/HtmlReport.h"
+#include "checker/TextReport.h"
+#include "support/TempAppFolder.h"
+
+#include <QtTest>
+
+namespace {
+
+// Group "A" has a template with a finding, group "B" a clean one.
+void writeTwoGroups(const TempAppFolder& app) {
+    app.write("datos/NOMBRE.txt", "Ana\r\nLuis\r\n");
+    app.write("Problemas/A/1.txt", "NOMBRES suma\r\nTEXTO\r\n\r\nUna suma \r\nUna resta\r\n");
+    app.write("Problemas/B/1.txt", "NOMBRE suma\r\nTEXTO\r\n\r\nUna suma \r\nUna resta\r\n");
+}
+
+// Each text must appear after the one before it.
+bool inOrder(const QString& text, const QStringList& parts, QString& missing) {
+    qsizetype at = 0;
+    for (const QString& part : parts) {
+        at = text.indexOf(part, at);
+        if (at < 0) {
+            missing = part;
+            return false;
+        }
+        at += part.size();
+    }
+    return true;
+}
+
+TemplateReport templateWith(const QList<Finding>& findings, const QStringList& faultyLists) {
+    TemplateReport problem;
+    problem.file = QStringLiteral("Problemas/G/1.txt");
+    problem.findings = findings;
+    problem.faultyLists = faultyLists;
+    return problem;
+}
+
+} // namespace
+
+class TestCheckerReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void summaryComesFirst_data() {
+        QTest::addColumn<bool>("everything");
+        QTest::addColumn<bool>("html");
+        QTest::addColumn<QStringList>("ordered");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("text, mistakes only") << false << false << QStringList{"Resumen: 2 grupos",
+                                                                              "Con fallos:",
+                                                                              "Grupo «A»",
+                                                                              "Sin fallos: 1 grupo (B)",
+                                                                              "Problemas/A/1.txt · ",
+                                                                              "ERROR Problemas/A/1.txt",
+                                                                              "Muestra 1",
+                                                                              "Resumen: "}
+                                             << QStringList{"Problemas/B/1.txt"};
+        QTest::newRow("text, --todo")
+            << true << false << QStringList{"Resumen: 2 grupos",    "Con fallos:", "Problemas/A/1.txt · ",
+                                            "Problemas/B/1.txt · ", "Sin fallos.", "Muestra 1"}
+            << QStringList();
+        QTest::newRow("html, mistakes only")
+            << false << true
+            << QStringList{"name=\"viewport\"",
+                           "Resumen: 2 grupos",
+                           "<a href=\"#g0\">Grupo «A»</a>",
+                           "<details><summary>Sin fallos: 1 grupo</summary>",
+                           "<li>B</li>",
+                           "<h2 id=\"g0\">",
+                           "ERROR</span> Problemas/A/1.txt",
+                           "<table>"}
+            << QStringList{"Problemas/B/1.txt", "<script", "Sin fallos.</p>"};
+        QTest::newRow("html, --todo folds the clean group")
+            << true << true
+            << QStringList{"<a href=\"#g0\">Grupo «A»</a>",
+                           "<a href=\"#g1\">B</a>",
+                           "<h2 id=\"g0\">",
+                           "<details id=\"g1\"><summary>Grupo «B» · sin fallos",
+                           "Problemas/B/1.txt",
+                           "Sin fallos.</p>"}
+            << QStringList{"<script"};
+    }
+    void summaryComesFirst() {
+        QFETCH(bool, everything);
+        QFETCH(bool, html);
+        QFETCH(QStringList, ordered);
+        QFETCH(QStringList, absent);
+        TempAppFolder app;
+        writeTwoGroups(app);
+        CheckOptions options;
+        options.draws = 10;
+        const ContentReport report = CheckContent(options);
+        const QString text = html ? HtmlReport(report, everything) : TextReport(report, everything);
+        QString missing;
+        QVERIFY2(inOrder(text, ordered, missing), qPrintable(missing + QStringLiteral("\n\n") + text));
+        for (const QString& part : absent)
+            QVERIFY2(!text.contains(part), qPrintable(part));
+    }
+
+    void sinFallosOnlyWhenClean_data() {
+        QTest::addColumn<QList<Finding>>("findings");
+        QTest::addColumn<QStringList>("faultyLists");
+        QTest::addColumn<bool>("clean");
+        QTest::addColumn<QString>("note");
+        const Finding own{Severity::Warning, "palabra-vacia", "Problemas/G/1.txt", 1, {},
+                          "efecto",          "arreglo"};
+        const Finding namingList{Severity::Error,
+                                 "lista-con-error",
+                                 "Problemas/G/1.txt",
+                                 1,
+                                 "NINA",
+                                 "datos/NINA.txt tiene un ERROR",
+                                 "arreglo"};
+        QTest::newRow("clean") << QList<Finding>() << QStringList() << true << QString();
+        QTest::newRow("own finding") << QList<Finding>{own} << QStringList() << false << QString();
+        QTest::newRow("list with an error") << QList<Finding>() << QStringList{"datos/NINA.txt"} << false
+                                            << QStringLiteral("Usa datos/NINA.txt");
+        QTest::newRow("list error already named")
+            << QList<Finding>{namingList} << QStringList{"datos/NINA.txt"} << false << QString();
+    }
+    void sinFallosOnlyWhenClean() {
+        QFETCH(QList<Finding>, findings);
+        QFETCH(QStringList, faultyLists);
+        QFETCH(bool, clean);
+        QFETCH(QString, note);
+        ContentReport report;
+        report.groups << GroupReport{QStringLiteral("G"), QStringLiteral("Problemas/G"), {}, {}};
+        report.groups[0].templates << templateWith(findings, faultyLists);
+        for (const QString& page : {TextReport(report, true), HtmlReport(report, true)}) {
+            QCOMPARE(page.contains(QStringLiteral("Sin fallos.")), clean);
+            QCOMPARE(page.count(QStringLiteral("Usa datos/NINA.txt")), note.isEmpty() ? 0 : 1);
+        }
+    }
+
+    void guideLinkedWhenGiven_data() {
+        QTest::addColumn<QString>("guide");
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("installed") << QStringLiteral("/usr/share/doc/kotira/guia-del-profesor.html") << true;
+        QTest::newRow("not installed") << QString() << false;
+    }
+    void guideLinkedWhenGiven() {
+        QFETCH(QString, guide);
+        QFETCH(bool, linked);
+        const QString page = HtmlReport(ContentReport(), false, guide);
+        QCOMPARE(
+            page.contains(QStringLiteral("href=\"file:///usr/share/doc/kotira/guia-del-profesor.html\"")),
+            linked);
+    }
+
+    void resultsTheSpanishWay_data() {
+        QTest::addColumn<double>("result");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("decimal comma") << 0.375 << QStringLiteral("0,375");
+        QTest::newRow("grouped") << 1049173.0 << QStringLiteral("1\u00a0049\u00a0173");
+        QTest::newRow("four digits") << 1234.0 << QStringLiteral("1234");
+        QTest::newRow("arithmetic noise") << 1.1 + 2.2 << QStringLiteral("3,3");
+    }
+    void resultsTheSpanishWay() {
+        QFETCH(double, result);
+        QFETCH(QString, shown);
+        Sample sample;
+        sample.result = result;
+        QVERIFY2(SampleLine(sample).endsWith(QStringLiteral("→ resultado: ") + shown),
+                 qPrintable(SampleLine(sample)));
+    }
+
+    void chooseGroup_data() {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("unique prefix")
+            << QStringLiteral("3º e") << QStringLiteral("3º E Fracciones") << QString();
+        QTest::newRow("whole name among longer ones")
+            << QStringLiteral("3º") << QStringLiteral("3º") << QString();
+        QTest::newRow("ambiguous") << QStringLiteral("3º ") << QString() << QStringLiteral("hay varios");
+        QTest::newRow("none") << QStringLiteral("7º") << QString() << QStringLiteral("no hay ningún grupo");
+    }
+    void chooseGroup() {
+        QFETCH(QString, asked);
+        QFETCH(QString, chosen);
+        QFETCH(QString, error);
+        const QStringList names{"1º A", "3º", "3º D Repartos", "3º E Fracciones"};
+        QString why;
+        QCOMPARE(ChooseGroup(names, asked, why), chosen);
+        QVERIFY2(error.isEmpty() ? why.isEmpty() : why.contains(error), qPrintable(why));
+    }
+
+    void folderArgument_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("appFolder");
+        QTest::addColumn<QString>("group");
+        QTest::newRow("application folder") << QString() << QString() << QString();
+        QTest::newRow("Problemas folder") << QStringLiteral("Problemas") << QString() << QString();
+        QTest::newRow("group folder")
+            << QStringLiteral("Problemas/3º E") << QString() << QStringLiteral("3º E");
+        QTest::newRow("unrelated folder") << QStringLiteral("otra") << QStringLiteral("otra") << QString();
+    }
+    void folderArgument() {
+        QFETCH(QString, given);
+        QFETCH(QString, appFolder);
+        QFETCH(QString, group);
+        TempAppFolder app;
+        app.write("Problemas/3º E/1.txt", "Hola\r\nTEXTO\r\n");
+        app.mkdir("otra");
+        const CheckedFolder checked = ResolveCheckedFolder(app.path() + u'/' + given);
+        QCOMPARE(checked.appFolder, QDir::cleanPath(app.path() + u'/' + appFolder));
+        QCOMPARE(checked.group, group);
+    }
+
+    void oneGroupAndItsLists() {
+        TempAppFolder app;
+        writeTwoGroups(app);
+        app.write("datos/FRUTA.txt", "\r\n");
+        CheckOptions options;
+        options.draws = 10;
+        options.group = QStringLiteral("B");
+        const ContentReport report = CheckContent(options);
+        QCOMPARE(report.groups.size(), 1);
+        QCOMPARE(report.groups[0].name, QStringLiteral("B"));
+        QCOMPARE(report.listCount, 1);      // NOMBRE, not FRUTA
+        QVERIFY(report.findings.isEmpty()); // FRUTA's blank line and the missing media are not B's
+    }
+
+    void listChangingWordsElsewhere_data() {
+        QTest::addColumn<QByteArray>("statement");
+        QTest::addColumn<QString>("found");
+        QTest::newRow("ordinary word")
+            << QByteArray("la casa de NOMBRE") << QStringLiteral("1 plantilla (Problemas/B/2.txt)");
+        QTest::newRow("placeholder in capitals") << QByteArray("la CASA de NOMBRE") << QString();
+    }
+    void listChangingWordsElsewhere() {
+        QFETCH(QByteArray, statement);
+        QFETCH(QString, found);
+        TempAppFolder app;
+        writeTwoGroups(app);
+        app.write("datos/CASA.txt", "choza\r\n");
+        app.write("Problemas/A/2.txt", "NOMBRE vive en su CASA\r\nTEXTO\r\n\r\nSí \r\nNo\r\n");
+        app.write("Problemas/B/2.txt", statement + "\r\nTEXTO\r\n\r\nSí \r\nNo\r\n");
+        CheckOptions options;
+        options.draws = 10;
+        options.group = QStringLiteral("A"); // the teacher's group, which added the list
+        const ContentReport report = CheckContent(options);
+        QString effect;
+        for (const Finding& finding : report.findings) {
+            if (finding.code == u"lista-cambia-palabras" && finding.file == u"datos/CASA.txt")
+                effect = finding.effect;
+        }
+        QVERIFY2(found.isEmpty() ? effect.isEmpty() : effect.contains(found), qPrintable(effect));
+    }
+};
+
+QTEST_MAIN(TestCheckerReport)
+#include "tst_checker_report.moc"
