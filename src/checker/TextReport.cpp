@@ -2,7 +2,6 @@
 
 #include "app/NumericValue.h"
 #include "checker/ResultDraws.h"
-#include "checker/SpanishNumberShim.h"
 
 #include <cmath>
 

@@ -2,6 +2,7 @@
 // teacher, in Spanish, what is wrong, where, and how to fix it.
 
 #include "app/AppFolder.h"
+#include "app/NumericValue.h"
 #include "checker/CaptionFit.h"
 #include "checker/CommandLine.h"
 #include "checker/ContentCheck.h"
