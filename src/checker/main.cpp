@@ -70,7 +70,7 @@ int unusable(const QString& why) {
     return UnusableArguments;
 }
 
-// "Revisando: 12/61 plantillas", rewritten in place, for runs long enough to seem stuck.
+// "Revisando: 12 de 61 plantillas (19 %)", rewritten in place, for runs long enough to seem stuck.
 class Progress {
 public:
     void operator()(int done, int total) {
@@ -78,8 +78,8 @@ public:
         if (percent == shown_)
             return;
         shown_ = percent;
-        print(stdout,
-              QStringLiteral("\rRevisando: %1 de %2 plantillas (%3 %)").arg(done).arg(total).arg(percent));
+        print(stdout, QStringLiteral("\rRevisando: %1 de %2 plantillas (%3 %)")
+                          .arg(SpanishNumber(done), SpanishNumber(total), QString::number(percent)));
     }
     void clear() {
         if (shown_ >= 0)
