@@ -11,6 +11,7 @@
 #include "problems/GenerateProblem.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -83,11 +84,99 @@ void markFaultyLists(ContentReport& report) {
     }
 }
 
+bool namesNoGroups(const Finding& finding) {
+    return finding.code == u"sin-grupos" || finding.code == u"sin-problemas";
+}
+
+// The groups the program lists: the shipped ones and, when the school has a folder of its own, its
+// groups, each replacing a shipped group of the same name (letter case ignored).
+QList<GroupLayout> checkGroupFolders(ContentReport& report) {
+    QList<GroupLayout> layouts = CheckGroups(report.findings);
+    if (report.siteFolder.isEmpty())
+        return layouts;
+    const QString problems = ResolvePath(report.siteFolder, u"\\Problemas");
+    if (!QFileInfo(problems).isDir())
+        return layouts;
+    QList<Finding> siteFindings;
+    QList<GroupLayout> site = CheckGroups(siteFindings, problems);
+    QSet<QString> siteNames;
+    for (GroupLayout& layout : site) {
+        layout.report.site = true;
+        siteNames.insert(layout.report.name.toCaseFolded());
+    }
+    const qsizetype shipped = layouts.size();
+    layouts.removeIf([&](const GroupLayout& layout) {
+        const bool replaced = siteNames.contains(layout.report.name.toCaseFolded());
+        if (replaced) {
+            for (GroupLayout& own : site)
+                own.report.replaces = own.report.replaces ||
+                                      own.report.name.compare(layout.report.name, Qt::CaseInsensitive) == 0;
+        }
+        return replaced;
+    });
+    // "No groups" stands only when neither folder has any.
+    if (!site.isEmpty())
+        report.findings.removeIf(namesNoGroups);
+    if (shipped > 0)
+        siteFindings.removeIf(namesNoGroups);
+    report.findings += siteFindings;
+    layouts += site;
+    // As the group list sorts them.
+    std::stable_sort(layouts.begin(), layouts.end(), [](const GroupLayout& a, const GroupLayout& b) {
+        const int byName = a.report.name.toLower().compare(b.report.name.toLower());
+        return byName != 0 ? byName < 0 : a.report.name < b.report.name;
+    });
+    return layouts;
+}
+
+QStringList listNames(const QString& folder) {
+    QStringList names;
+    for (const QString& name : QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
+                                                      QDir::Name | QDir::IgnoreCase)) {
+        if (name.endsWith(u".txt", Qt::CaseInsensitive))
+            names << name;
+    }
+    return names;
+}
+
+// The lists of both folders; a shipped list that a site list of the same name replaces is never
+// read by the program, so it is named in a note and not checked.
+QList<Finding> checkAllLists(const QSet<QString>& used, ContentReport& report) {
+    QList<Finding> findings = CheckLists(used, report.listCount);
+    if (report.siteFolder.isEmpty())
+        return findings;
+    const QString siteDatos = ResolvePath(report.siteFolder, u"\\datos");
+    if (!QFileInfo(siteDatos).isDir())
+        return findings;
+    int siteCount = 0;
+    QList<Finding> site = CheckLists(used, siteCount, siteDatos);
+    QSet<QString> siteNames;
+    for (const QString& name : listNames(siteDatos))
+        siteNames.insert(name.toCaseFolded());
+    const QString shippedDatos = AppPath(u"\\datos");
+    QStringList replaced;
+    for (const QString& name : listNames(shippedDatos)) {
+        if (!siteNames.contains(name.toCaseFolded()))
+            continue;
+        const QString file = RelativeName(shippedDatos + u'/' + name);
+        replaced << file;
+        findings.removeIf([&](const Finding& finding) { return finding.file == file; });
+    }
+    report.listCount += siteCount - int(replaced.size());
+    if (!replaced.isEmpty()) {
+        report.notes << QStringLiteral("Listas de %1 que sustituyen a las del programa, que no se usan: %2.")
+                            .arg(siteDatos, replaced.join(QStringLiteral(", ")));
+    }
+    return site + findings;
+}
+
 } // namespace
 
 QStringList GroupNames() {
-    const QString problems = AppPath(u"\\Problemas");
-    return QDir(problems).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const GroupFolder& group : GroupFolders())
+        names << group.name;
+    return names;
 }
 
 QString ChooseGroup(const QStringList& names, const QString& asked, QString& error) {
@@ -120,7 +209,9 @@ ContentReport CheckContent(const CheckOptions& options, const CaptionMeter* mete
     ContentReport report;
     report.appFolder = AppFolder();
     report.group = options.group;
-    QList<GroupLayout> layouts = CheckGroups(report.findings);
+    if (const QString site = SiteFolder(); !site.isEmpty() && QFileInfo(site).isDir())
+        report.siteFolder = site;
+    QList<GroupLayout> layouts = checkGroupFolders(report);
     QList<Finding> ordinaryWords;
     reportOrdinaryWords(layouts, ordinaryWords);
     if (!options.group.isEmpty()) {
@@ -142,7 +233,7 @@ ContentReport CheckContent(const CheckOptions& options, const CaptionMeter* mete
         }
         report.groups << layout.report;
     }
-    QList<Finding> lists = CheckLists(usedLists, report.listCount);
+    QList<Finding> lists = checkAllLists(usedLists, report);
     lists += ordinaryWords;
     if (options.group.isEmpty()) {
         report.findings += CheckLanguageFile(meter);

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 
 QString RelativeName(const QString& path) {
+    const QString site = SiteFolder();
+    if (!site.isEmpty() && (path == site || path.startsWith(site + u'/')))
+        return path;
     return QDir(AppFolder()).relativeFilePath(path);
 }
 

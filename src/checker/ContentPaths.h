@@ -3,6 +3,8 @@
 #include <QString>
 
 // A path beneath the application folder as the teacher finds it there: "Problemas/1 Sumas/3.txt".
+// Files of the school's own folder (SiteFolder()) keep their full path, so the teacher sees which
+// of the two folders a file lives in.
 QString RelativeName(const QString& path);
 
 // What a folder named on the command line stands for. A teacher may name the application folder,

@@ -41,7 +41,10 @@ struct TemplateReport {
 
 struct GroupReport {
     QString name;
-    QString folder; // relative to the application folder
+    QString folder;        // as the report names files: relative to the application folder, or the
+                           // full path of a group in the site folder
+    bool site = false;     // in the school's own folder
+    bool replaces = false; // site group that hides a shipped group of the same name
     QList<Finding> findings;
     QList<TemplateReport> templates;
 
@@ -51,7 +54,9 @@ struct GroupReport {
 
 struct ContentReport {
     QString appFolder;
-    QString group;           // the one group checked, with the lists it uses; empty when all were
+    QString group;      // the one group checked, with the lists it uses; empty when all were
+    QString siteFolder; // the school's own folder when there is one, checked with the shipped one
+    QStringList notes;  // where things live, for the teacher: lists of the site that replace shipped ones
     QList<Finding> findings; // the application folder, the language file, media and data lists
     QList<GroupReport> groups;
     int listCount = 0;

@@ -74,9 +74,9 @@ GroupLayout checkGroup(const QString& folder) {
 
 } // namespace
 
-QList<GroupLayout> CheckGroups(QList<Finding>& findings) {
+QList<GroupLayout> CheckGroups(QList<Finding>& findings, const QString& folder) {
     QList<GroupLayout> groups;
-    const QString problems = AppPath(u"\\Problemas");
+    const QString problems = folder.isEmpty() ? AppPath(u"\\Problemas") : folder;
     FindingList own(RelativeName(problems));
     if (!QFileInfo(problems).isDir()) {
         own.add(Severity::Error, QStringLiteral("sin-problemas"), 0, QStringLiteral("Problemas"),

@@ -85,7 +85,7 @@ QString groupTitle(const GroupReport& group) {
 
 // The group's findings and its templates: those with findings, or all of them.
 QString groupBody(const GroupReport& group, bool everything) {
-    QString html = QStringLiteral("<p class=\"note\">%1</p>\n").arg(esc(group.folder));
+    QString html = QStringLiteral("<p class=\"note\">%1</p>\n").arg(esc(GroupPlace(group)));
     html += findingsHtml(group.findings);
     int clean = 0;
     for (const TemplateReport& problem : group.templates) {
@@ -118,10 +118,8 @@ QString HtmlReport(const ContentReport& report, bool everything, const QString& 
                    QString::fromUtf8(Style) + QStringLiteral("</style></head><body>\n");
     html += QStringLiteral("<h1>Revisión del contenido de KOTIRA</h1>\n<p class=\"note\">Carpeta: %1</p>\n")
                 .arg(esc(report.appFolder));
-    if (!report.group.isEmpty()) {
-        html += QStringLiteral("<p class=\"note\">Solo el grupo «%1» y las listas que usa.</p>\n")
-                    .arg(esc(report.group));
-    }
+    for (const QString& note : HeaderNotes(report))
+        html += QStringLiteral("<p class=\"note\">%1</p>\n").arg(esc(note));
     html += QStringLiteral("<p class=\"note\"><b>ERROR</b>: el alumno verá algo mal o nunca podrá acertar. "
                            "<b>AVISO</b>: probablemente no es lo que se quería.");
     if (!guide.isEmpty()) {

@@ -74,6 +74,7 @@ QByteArray JsonReport(const ContentReport& report) {
             templates.append(templateJson(problem));
         groups.append(QJsonObject{{QStringLiteral("nombre"), group.name},
                                   {QStringLiteral("carpeta"), group.folder},
+                                  {QStringLiteral("del_centro"), group.site},
                                   {QStringLiteral("hallazgos"), findingsJson(group.findings)},
                                   {QStringLiteral("plantillas"), templates}});
     }
@@ -86,6 +87,8 @@ QByteArray JsonReport(const ContentReport& report) {
                      {QStringLiteral("hallazgos"), findingsJson(report.findings)},
                      {QStringLiteral("grupos"), groups},
                      {QStringLiteral("resumen"), summary}};
+    if (!report.siteFolder.isEmpty())
+        root.insert(QStringLiteral("carpeta_del_centro"), report.siteFolder);
     if (!report.group.isEmpty())
         root.insert(QStringLiteral("solo_grupo"), report.group);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

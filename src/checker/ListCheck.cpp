@@ -54,10 +54,10 @@ void checkList(const QString& path, bool used, FindingList& findings) {
 
 } // namespace
 
-QList<Finding> CheckLists(const QSet<QString>& used, int& listCount) {
+QList<Finding> CheckLists(const QSet<QString>& used, int& listCount, const QString& datos) {
     listCount = 0;
     QList<Finding> findings;
-    const QString folder = AppPath(u"\\datos");
+    const QString folder = datos.isEmpty() ? AppPath(u"\\datos") : datos;
     const QDir dir(folder);
     if (!dir.exists())
         return findings;

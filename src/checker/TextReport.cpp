@@ -17,7 +17,7 @@ void appendFindings(QString& out, const QList<Finding>& findings, const QString&
 }
 
 QString groupTitle(const GroupReport& group) {
-    return QStringLiteral("Grupo «%1» (%2)").arg(group.name, group.folder);
+    return QStringLiteral("Grupo «%1» (%2)").arg(group.name, GroupPlace(group));
 }
 
 QString groupCounts(const GroupReport& group) {
@@ -79,6 +79,26 @@ QList<FileFindings> FindingsByFile(const QList<Finding>& findings) {
             it->findings << finding;
     }
     return files;
+}
+
+QString GroupPlace(const GroupReport& group) {
+    if (!group.site)
+        return group.folder;
+    return group.folder +
+           (group.replaces ? QStringLiteral(", del centro, en lugar del grupo del programa del mismo nombre")
+                           : QStringLiteral(", del centro"));
+}
+
+QStringList HeaderNotes(const ContentReport& report) {
+    QStringList notes;
+    if (!report.group.isEmpty())
+        notes << QStringLiteral("Solo el grupo «%1» y las listas que usa.").arg(report.group);
+    if (!report.siteFolder.isEmpty()) {
+        notes << QStringLiteral("Con la carpeta del centro, %1: sus grupos y listas se nombran con la ruta "
+                                "completa; los del programa, desde su carpeta.")
+                     .arg(report.siteFolder);
+    }
+    return notes + report.notes;
 }
 
 QString CountsText(int errors, int warnings) {
@@ -150,8 +170,8 @@ QStringList FaultyListNotes(const TemplateReport& problem) {
 
 QString TextReport(const ContentReport& report, bool everything) {
     QString out = QStringLiteral("Revisión del contenido de KOTIRA en %1\n").arg(report.appFolder);
-    if (!report.group.isEmpty())
-        out += QStringLiteral("Solo el grupo «%1» y las listas que usa.\n").arg(report.group);
+    for (const QString& note : HeaderNotes(report))
+        out += note + u'\n';
     out += u'\n' + SummaryLine(report) + u'\n';
 
     const QList<FileFindings> files = FindingsByFile(report.findings);

@@ -18,6 +18,12 @@ struct FileFindings {
 // own, other files by their folder, so eleven missing sounds make one entry of the summary.
 QList<FileFindings> FindingsByFile(const QList<Finding>& findings);
 
+// Where a group lives: "Problemas/1 Sumas", or a site group's full path and that it is the school's.
+QString GroupPlace(const GroupReport& group);
+// The lines under the title: the one group checked, the school's folder, and the notes on which
+// file lives where.
+QStringList HeaderNotes(const ContentReport& report);
+
 // "2 errores, 1 aviso"; parts that are zero are left out.
 QString CountsText(int errors, int warnings);
 // "1 grupo", "12 345 sorteos": the figure as a Spanish reader writes it, with the word it counts.

@@ -132,6 +132,12 @@ int main(int argc, char* argv[]) {
         }
         checked = ResolveCheckedFolder(command.folder);
     }
+    // A group folder in the school's own folder is checked as the program shows it: with the
+    // program's folder.
+    const QString site = SiteFolder();
+    if (!site.isEmpty() &&
+        QFileInfo(checked.appFolder).canonicalFilePath() == QFileInfo(site).canonicalFilePath())
+        checked.appFolder = programFolder();
     SetAppFolder(checked.appFolder);
     command.check.group = checked.group;
     if (!command.group.isEmpty()) {

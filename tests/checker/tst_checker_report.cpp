@@ -1,6 +1,7 @@
 // The checker's report as a teacher reads it: the mistakes first, clean groups only named or folded,
 // one group chosen by a prefix or by its folder, and a list that changes words elsewhere.
 
+#include "app/AppFolder.h"
 #include "checker/ContentCheck.h"
 #include "checker/ContentPaths.h"
 #include "checker/HtmlReport.h"
@@ -224,6 +225,61 @@ private slots:
         QCOMPARE(report.groups[0].name, QStringLiteral("B"));
         QCOMPARE(report.listCount, 1);      // NOMBRE, not FRUTA
         QVERIFY(report.findings.isEmpty()); // FRUTA's blank line and the missing media are not B's
+    }
+
+    // The program shows the shipped groups and the school's, a school group hiding a shipped one of
+    // its name; the report names every file where it lives.
+    void siteFolderBesideShipped_data() {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("folder"); // beneath the site folder when `site`
+        QTest::addColumn<bool>("site");
+        QTest::addColumn<bool>("replaces");
+        QTest::newRow("site group of a shipped name") << "a"
+                                                      << "/Problemas/a" << true << true;
+        QTest::newRow("shipped group") << "B"
+                                       << "Problemas/B" << false << false;
+        QTest::newRow("site group") << "C"
+                                    << "/Problemas/C" << true << false;
+    }
+    void siteFolderBesideShipped() {
+        QFETCH(QString, group);
+        QFETCH(QString, folder);
+        QFETCH(bool, site);
+        QFETCH(bool, replaces);
+        TempAppFolder app;
+        writeTwoGroups(app);
+        QTemporaryDir school;
+        SetSiteFolder(school.path());
+        const auto write = [&](const QString& relative, const QByteArray& bytes) {
+            QDir().mkpath(QFileInfo(school.filePath(relative)).absolutePath());
+            QFile file(school.filePath(relative));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        write("Problemas/a/1.txt", "NINA suma\r\nTEXTO\r\n\r\nUna suma \r\nUna resta\r\n");
+        write("Problemas/C/1.txt", "NOMBRE suma\r\nTEXTO\r\n\r\nUna suma \r\nUna resta\r\n");
+        write("datos/NINA.txt", "Eva\r\n\r\n"); // a blank line: an ERROR at the site's list
+        write("datos/nombre.txt", "Rosa\r\n");  // replaces the shipped NOMBRE.txt
+        CheckOptions options;
+        options.draws = 10;
+        const ContentReport report = CheckContent(options);
+        SetSiteFolder(QString());
+
+        QStringList names;
+        for (const GroupReport& each : report.groups)
+            names << each.name;
+        QCOMPARE(names, (QStringList{"a", "B", "C"}));
+        const GroupReport& checked = report.groups[names.indexOf(group)];
+        QCOMPARE(checked.folder, site ? school.path() + folder : folder);
+        QCOMPARE(checked.site, site);
+        QCOMPARE(checked.replaces, replaces);
+        QCOMPARE(report.listCount, 2); // NINA and the site's nombre; the shipped NOMBRE is not read
+        QStringList files;
+        for (const Finding& finding : report.findings)
+            files << finding.file;
+        QVERIFY2(files.contains(school.path() + QStringLiteral("/datos/NINA.txt")),
+                 qPrintable(files.join(u',')));
+        QVERIFY(report.notes.join(u' ').contains(QStringLiteral("datos/NOMBRE.txt")));
     }
 
     void listChangingWordsElsewhere_data() {
