@@ -130,8 +130,11 @@ private slots:
         QFETCH(bool, clean);
         QFETCH(QString, note);
         ContentReport report;
-        report.groups << GroupReport{QStringLiteral("G"), QStringLiteral("Problemas/G"), {}, {}};
-        report.groups[0].templates << templateWith(findings, faultyLists);
+        GroupReport group;
+        group.name = QStringLiteral("G");
+        group.folder = QStringLiteral("Problemas/G");
+        group.templates << templateWith(findings, faultyLists);
+        report.groups << group;
         for (const QString& page : {TextReport(report, true), HtmlReport(report, true)}) {
             QCOMPARE(page.contains(QStringLiteral("Sin fallos.")), clean);
             QCOMPARE(page.count(QStringLiteral("Usa datos/NINA.txt")), note.isEmpty() ? 0 : 1);
