@@ -15,54 +15,69 @@
 #include <QHash>
 #include <QSet>
 
+#include <map>
+
 namespace {
 
 // How many template names a finding quotes before it only counts the rest.
 constexpr int NamesQuoted = 5;
 
-// Templates where a list replaces a word the teacher wrote as an ordinary word (not in capitals,
-// as placeholders are written): one finding at the list, so that a teacher who adds a list sees
-// every template elsewhere that it changes, also when only the teacher's own group is checked.
-// The templates carry their own warning too.
-void reportOrdinaryWords(const QList<GroupLayout>& layouts, QList<Finding>& findings) {
-    QHash<QString, QStringList> changed; // list path -> templates
-    QHash<QString, QString> asWritten;   // list path -> one word it replaces
+// Whether a list turns a word into a placeholder where the teacher did not mean one: a word not in
+// capitals (as placeholders are written; the list's letter case does not count), or a word of a
+// shipped template that only a list of the school's folder names (the template was written
+// without that list).
+bool changesWord(const QString& word, const QString& list, bool shippedTemplate, const QString& site) {
+    if (word != word.toUpper())
+        return true;
+    return shippedTemplate && !site.isEmpty() && list.startsWith(site + u'/') &&
+           !IsOrdinaryFile(ResolvePath(AppFolder(),
+                                       QString(QStringLiteral("\\datos\\") + word + QStringLiteral(".txt"))));
+}
+
+// One finding at each list that changes words where no placeholder was meant, with the templates
+// it changes, so that a teacher who adds a list sees every template elsewhere that it changes, also
+// when only the teacher's own group is checked. The templates carry their own warning too.
+void reportChangedWords(const QList<GroupLayout>& layouts, const QString& site, QList<Finding>& findings) {
+    std::map<QString, QStringList> changed; // list path -> templates, in a fixed order
+    QHash<QString, QString> asWritten;      // list path -> one word it replaces
     for (const GroupLayout& layout : layouts) {
         for (const QString& path : layout.templates) {
             const std::optional<QStringList> lines = ReadTextLines(path, 1);
             if (!lines || lines->isEmpty())
                 continue;
             for (const QString& word : CutWords(lines->first())) {
-                if (word.isEmpty() || word == word.toUpper())
+                const QString list = word.isEmpty() ? QString() : DataListPath(word);
+                if (list.isEmpty() || !changesWord(word, list, !layout.report.site, site))
                     continue;
-                const QString list = DataListPath(word);
+                QStringList& files = changed[list];
                 const QString file = RelativeName(path);
-                if (list.isEmpty() || changed.value(list).contains(file))
-                    continue;
-                changed[list] << file;
+                if (!files.contains(file))
+                    files << file;
                 asWritten.insert(list, word);
             }
         }
     }
     for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
-        const QStringList& files = it.value();
+        const QStringList& files = it->second;
         QString names = files.mid(0, NamesQuoted).join(QStringLiteral(", "));
         if (files.size() > NamesQuoted)
             names += QStringLiteral(" y %1 más").arg(files.size() - NamesQuoted);
+        const QString& list = it->first;
         findings << Finding{
             Severity::Warning,
             QStringLiteral("lista-cambia-palabras"),
-            RelativeName(it.key()),
+            RelativeName(list),
             0,
-            asWritten.value(it.key()),
-            QStringLiteral("esta lista cambia la palabra corriente «%1» por uno de sus elementos en %2 "
-                           "(%3): allí el alumno no lee la palabra que se escribió")
-                .arg(asWritten.value(it.key()),
+            asWritten.value(list),
+            QStringLiteral("esta lista cambia la palabra «%1» por uno de sus elementos en %2 (%3): allí el "
+                           "alumno no lee la palabra que se escribió")
+                .arg(asWritten.value(list),
                      files.size() == 1 ? QStringLiteral("1 plantilla")
                                        : QStringLiteral("%1 plantillas").arg(files.size()),
                      names),
-            QStringLiteral("dé a la lista un nombre que no sea una palabra corriente (y escríbalo igual, en "
-                           "mayúsculas, en sus plantillas)")};
+            QStringLiteral(
+                "dé a la lista un nombre que no sea una palabra de los enunciados (y escríbalo igual, en "
+                "mayúsculas, en sus plantillas)")};
     }
 }
 
@@ -212,8 +227,8 @@ ContentReport CheckContent(const CheckOptions& options, const CaptionMeter* mete
     if (const QString site = SiteFolder(); !site.isEmpty() && QFileInfo(site).isDir())
         report.siteFolder = site;
     QList<GroupLayout> layouts = checkGroupFolders(report);
-    QList<Finding> ordinaryWords;
-    reportOrdinaryWords(layouts, ordinaryWords);
+    QList<Finding> changedWords;
+    reportChangedWords(layouts, report.siteFolder, changedWords);
     if (!options.group.isEmpty()) {
         layouts.removeIf([&](const GroupLayout& layout) { return layout.report.name != options.group; });
         report.findings.clear(); // the Problemas folder is not what was asked about
@@ -234,7 +249,7 @@ ContentReport CheckContent(const CheckOptions& options, const CaptionMeter* mete
         report.groups << layout.report;
     }
     QList<Finding> lists = checkAllLists(usedLists, report);
-    lists += ordinaryWords;
+    lists += changedWords;
     if (options.group.isEmpty()) {
         report.findings += CheckLanguageFile(meter);
         report.findings += lists;

@@ -287,26 +287,45 @@ private slots:
 
     void listChangingWordsElsewhere_data() {
         QTest::addColumn<QByteArray>("statement");
+        QTest::addColumn<bool>("inSchoolFolder"); // the new list is in the school's folder
         QTest::addColumn<QString>("found");
         QTest::newRow("ordinary word")
-            << QByteArray("la casa de NOMBRE") << QStringLiteral("1 plantilla (Problemas/B/2.txt)");
-        QTest::newRow("placeholder in capitals") << QByteArray("la CASA de NOMBRE") << QString();
+            << QByteArray("la casa de NOMBRE") << false << QStringLiteral("1 plantilla (Problemas/B/2.txt)");
+        QTest::newRow("placeholder in capitals") << QByteArray("la CASA de NOMBRE") << false << QString();
+        QTest::newRow("capitals, list new in the school's folder")
+            << QByteArray("la CASA de NOMBRE") << true << QStringLiteral("1 plantilla (Problemas/B/2.txt)");
     }
     void listChangingWordsElsewhere() {
         QFETCH(QByteArray, statement);
+        QFETCH(bool, inSchoolFolder);
         QFETCH(QString, found);
         TempAppFolder app;
         writeTwoGroups(app);
-        app.write("datos/CASA.txt", "choza\r\n");
-        app.write("Problemas/A/2.txt", "NOMBRE vive en su CASA\r\nTEXTO\r\n\r\nSí \r\nNo\r\n");
+        QTemporaryDir school;
+        // The teacher's group "A" and its list, in the school's folder or beside the shipped ones.
+        const auto write = [&](const QString& relative, const QByteArray& bytes) {
+            if (!inSchoolFolder)
+                return app.write(relative, bytes);
+            QDir().mkpath(QFileInfo(school.filePath(relative)).absolutePath());
+            QFile file(school.filePath(relative));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(bytes);
+            return file.fileName();
+        };
+        if (inSchoolFolder)
+            SetSiteFolder(school.path());
+        const QString path = write("datos/CASA.txt", "choza\r\n");
+        const QString list = inSchoolFolder ? path : QStringLiteral("datos/CASA.txt");
+        write("Problemas/A/2.txt", "NOMBRE vive en su CASA\r\nTEXTO\r\n\r\nSí \r\nNo\r\n");
         app.write("Problemas/B/2.txt", statement + "\r\nTEXTO\r\n\r\nSí \r\nNo\r\n");
         CheckOptions options;
         options.draws = 10;
         options.group = QStringLiteral("A"); // the teacher's group, which added the list
         const ContentReport report = CheckContent(options);
+        SetSiteFolder(QString());
         QString effect;
         for (const Finding& finding : report.findings) {
-            if (finding.code == u"lista-cambia-palabras" && finding.file == u"datos/CASA.txt")
+            if (finding.code == u"lista-cambia-palabras" && finding.file == list)
                 effect = finding.effect;
         }
         QVERIFY2(found.isEmpty() ? effect.isEmpty() : effect.contains(found), qPrintable(effect));
