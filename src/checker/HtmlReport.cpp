@@ -2,6 +2,7 @@
 
 #include "checker/TextReport.h"
 
+#include <QHash>
 #include <QUrl>
 
 namespace {
@@ -65,15 +66,21 @@ QString samplesHtml(const QList<Sample>& samples) {
     return html + QStringLiteral("</table>\n");
 }
 
-QString templateHtml(const TemplateReport& problem) {
+// The anchor of each place with findings other than a group ("f0", "f1"...), by its name.
+using Anchors = QHash<QString, QString>;
+
+QString templateHtml(const TemplateReport& problem, const Anchors& anchors) {
     QString html = QStringLiteral("<h3>%1 <span class=\"note\">· %2</span></h3>\n")
                        .arg(esc(problem.file), problem.choiceProblem ? QStringLiteral("problema de elegir")
                                                                      : QStringLiteral("problema numérico"));
     if (problem.estimate.attempts > 0)
         html += QStringLiteral("<p class=\"note\">%1</p>\n").arg(esc(EstimateLine(problem.estimate)));
     html += findingsHtml(problem.findings);
-    for (const QString& note : FaultyListNotes(problem))
-        html += QStringLiteral("<div class=\"finding ERROR\">%1</div>\n").arg(esc(note));
+    for (const QString& list : UnnamedFaultyLists(problem)) {
+        html += QStringLiteral(
+                    "<div class=\"finding ERROR\">Usa <a href=\"#%1\">%2</a>, que tiene un ERROR.</div>\n")
+                    .arg(anchors.value(list), esc(list));
+    }
     if (!problem.hasFindings())
         html += QStringLiteral("<p class=\"ok\">Sin fallos.</p>\n");
     return html + samplesHtml(problem.samples);
@@ -84,13 +91,13 @@ QString groupTitle(const GroupReport& group) {
 }
 
 // The group's findings and its templates: those with findings, or all of them.
-QString groupBody(const GroupReport& group, bool everything) {
+QString groupBody(const GroupReport& group, bool everything, const Anchors& anchors) {
     QString html = QStringLiteral("<p class=\"note\">%1</p>\n").arg(esc(GroupPlace(group)));
     html += findingsHtml(group.findings);
     int clean = 0;
     for (const TemplateReport& problem : group.templates) {
         if (everything || problem.hasFindings())
-            html += templateHtml(problem);
+            html += templateHtml(problem, anchors);
         else
             ++clean;
     }
@@ -131,6 +138,9 @@ QString HtmlReport(const ContentReport& report, bool everything, const QString& 
 
     // The summary, with a link to every place that has something wrong.
     const QList<FileFindings> files = FindingsByFile(report.findings);
+    Anchors anchors;
+    for (qsizetype i = 0; i < files.size(); ++i)
+        anchors.insert(files[i].file, QStringLiteral("f%1").arg(i));
     html += QStringLiteral("<p class=\"summary\" id=\"resumen\">%1</p>\n").arg(esc(SummaryLine(report)));
     QString links;
     QString cleanNames;
@@ -167,7 +177,7 @@ QString HtmlReport(const ContentReport& report, bool everything, const QString& 
         const GroupReport& group = report.groups[i];
         if (group.hasFindings()) {
             html += QStringLiteral("<h2 id=\"g%1\">%2</h2>\n").arg(i).arg(groupTitle(group));
-            html += groupBody(group, everything);
+            html += groupBody(group, everything, anchors);
         }
     }
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -182,7 +192,7 @@ QString HtmlReport(const ContentReport& report, bool everything, const QString& 
                 continue;
             html += QStringLiteral("<details id=\"g%1\"><summary>%2 · sin fallos</summary>\n%3</details>\n")
                         .arg(i)
-                        .arg(groupTitle(group), groupBody(group, true));
+                        .arg(groupTitle(group), groupBody(group, true, anchors));
         }
     }
     html += QStringLiteral("<p class=\"summary\">%1</p>\n</body></html>\n").arg(esc(SummaryLine(report)));

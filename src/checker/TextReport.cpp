@@ -41,8 +41,8 @@ void appendTemplate(QString& out, const TemplateReport& problem) {
         out += QStringLiteral(" · ") + EstimateLine(problem.estimate);
     out += u'\n';
     appendFindings(out, problem.findings, QStringLiteral("    "));
-    for (const QString& note : FaultyListNotes(problem))
-        out += QStringLiteral("    ") + note + u'\n';
+    for (const QString& list : UnnamedFaultyLists(problem))
+        out += QStringLiteral("    Usa %1, que tiene un ERROR (véalo en su apartado).\n").arg(list);
     if (!problem.hasFindings())
         out += QStringLiteral("    Sin fallos.\n");
     for (qsizetype i = 0; i < problem.samples.size(); ++i)
@@ -156,14 +156,14 @@ QString SummaryLine(const ContentReport& report) {
              Counted(report.count(Severity::Warning), u"aviso", u"avisos"));
 }
 
-QStringList FaultyListNotes(const TemplateReport& problem) {
+QStringList UnnamedFaultyLists(const TemplateReport& problem) {
     QStringList notes;
     for (const QString& list : problem.faultyLists) {
         const bool named =
             std::any_of(problem.findings.cbegin(), problem.findings.cend(),
                         [&](const Finding& f) { return f.effect.contains(list) || f.fix.contains(list); });
         if (!named)
-            notes << QStringLiteral("Usa %1, que tiene un ERROR (véalo en su apartado).").arg(list);
+            notes << list;
     }
     return notes;
 }

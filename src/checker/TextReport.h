@@ -40,6 +40,6 @@ QString SampleLine(const Sample& sample);
 QString SummaryLine(const ContentReport& report);
 // What the result estimate found, in a few words ("1000 sorteos: 3 % repetidos, ...").
 QString EstimateLine(const ResultEstimate& estimate);
-// The note under a template that draws from a list with an ERROR, unless a finding of its own
-// already names that list; empty when there is none to add.
-QStringList FaultyListNotes(const TemplateReport& problem);
+// The lists with an ERROR that a template draws from and that no finding of its own names yet: the
+// report adds a note under the template for each.
+QStringList UnnamedFaultyLists(const TemplateReport& problem);
