@@ -62,10 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (letter >= 0)
         FUZZ_CHECK(same(NumericValue(QStringView(withoutBlanks).left(letter)), value));
 
-    // A decimal comma reads as a decimal point does, when no point stands before it.
+    // A decimal comma reads as a decimal point does, in a text with no point (a point could make
+    // the replaced comma part of a thousands grouping).
     const qsizetype comma = withoutBlanks.indexOf(u',');
     if (comma >= 0 && comma + 1 < withoutBlanks.size() && withoutBlanks[comma + 1].isDigit() &&
-        withoutBlanks[comma + 1].unicode() < 128 && !withoutBlanks.left(comma).contains(u'.')) {
+        withoutBlanks[comma + 1].unicode() < 128 && !withoutBlanks.contains(u'.')) {
         QString withPoint = withoutBlanks;
         withPoint[comma] = u'.';
         FUZZ_CHECK(same(NumericValue(withPoint), value));
