@@ -179,7 +179,8 @@ QList<Finding> checkAllLists(const QSet<QString>& used, ContentReport& report) {
     }
     report.listCount += siteCount - int(replaced.size());
     if (!replaced.isEmpty()) {
-        report.notes << QStringLiteral("Listas de %1 que sustituyen a las del programa, que no se usan: %2.")
+        report.notes << QStringLiteral(
+                            "Listas del programa que no se usan porque %1 tiene una del mismo nombre: %2.")
                             .arg(siteDatos, replaced.join(QStringLiteral(", ")));
     }
     return site + findings;

@@ -71,8 +71,7 @@ using Anchors = QHash<QString, QString>;
 
 QString templateHtml(const TemplateReport& problem, const Anchors& anchors) {
     QString html = QStringLiteral("<h3>%1 <span class=\"note\">· %2</span></h3>\n")
-                       .arg(esc(problem.file), problem.choiceProblem ? QStringLiteral("problema de elegir")
-                                                                     : QStringLiteral("problema numérico"));
+                       .arg(esc(problem.file), TemplateKind(problem));
     if (problem.estimate.attempts > 0)
         html += QStringLiteral("<p class=\"note\">%1</p>\n").arg(esc(EstimateLine(problem.estimate)));
     html += findingsHtml(problem.findings);

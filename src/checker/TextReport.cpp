@@ -34,9 +34,7 @@ QString fileCounts(const FileFindings& file) {
 }
 
 void appendTemplate(QString& out, const TemplateReport& problem) {
-    out += QStringLiteral("  %1 · %2")
-               .arg(problem.file, problem.choiceProblem ? QStringLiteral("problema de elegir")
-                                                        : QStringLiteral("problema numérico"));
+    out += QStringLiteral("  %1 · %2").arg(problem.file, TemplateKind(problem));
     if (problem.estimate.attempts > 0)
         out += QStringLiteral(" · ") + EstimateLine(problem.estimate);
     out += u'\n';
@@ -99,6 +97,12 @@ QStringList HeaderNotes(const ContentReport& report) {
                      .arg(report.siteFolder);
     }
     return notes + report.notes;
+}
+
+QString TemplateKind(const TemplateReport& problem) {
+    if (!problem.readable)
+        return QStringLiteral("no se puede leer");
+    return problem.choiceProblem ? QStringLiteral("problema de elegir") : QStringLiteral("problema numérico");
 }
 
 QString CountsText(int errors, int warnings) {

@@ -24,6 +24,9 @@ QString GroupPlace(const GroupReport& group);
 // file lives where.
 QStringList HeaderNotes(const ContentReport& report);
 
+// "problema numérico", "problema de elegir", or that it could not be read.
+QString TemplateKind(const TemplateReport& problem);
+
 // "2 errores, 1 aviso"; parts that are zero are left out.
 QString CountsText(int errors, int warnings);
 // "1 grupo", "12 345 sorteos": the figure as a Spanish reader writes it, with the word it counts.
