@@ -1,5 +1,6 @@
 #include "checker/HtmlReport.h"
 
+#include "app/NumericValue.h"
 #include "checker/TextReport.h"
 
 #include <QHash>
@@ -35,9 +36,9 @@ QString findingsHtml(const QList<Finding>& findings) {
         html += QStringLiteral("<div class=\"finding %1\"><span class=\"sev\">%1</span> %2")
                     .arg(word, esc(f.file));
         if (f.line > 0)
-            html += QStringLiteral(", línea %1").arg(f.line);
+            html += QStringLiteral(", línea %1").arg(SpanishNumber(f.line));
         if (!f.token.isEmpty())
-            html += QStringLiteral(", «<code>%1</code>»").arg(esc(f.token));
+            html += QStringLiteral(", «<code>%1</code>»").arg(esc(ShortWord(f.token)));
         html += QStringLiteral(": %1.<br><b>Cómo arreglarlo:</b> %2.</div>\n").arg(esc(f.effect), esc(f.fix));
     }
     return html;
@@ -195,5 +196,5 @@ QString HtmlReport(const ContentReport& report, bool everything, const QString& 
         }
     }
     html += QStringLiteral("<p class=\"summary\">%1</p>\n</body></html>\n").arg(esc(SummaryLine(report)));
-    return html;
+    return WithoutControls(html);
 }

@@ -122,12 +122,32 @@ QString ResultShown(double result) {
     return std::isfinite(result) ? SpanishNumber(result) : ResultText(result);
 }
 
+QString WithoutControls(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (QChar c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\n')
+            shown +=
+                QStringLiteral("U+") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0');
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+QString ShortWord(const QString& word) {
+    constexpr qsizetype Longest = 40;
+    if (word.size() <= Longest)
+        return word;
+    return word.left(Longest) + QStringLiteral("… (%1 caracteres)").arg(SpanishNumber(double(word.size())));
+}
+
 QString FindingLine(const Finding& finding) {
     QString line = SeverityWord(finding.severity) + u' ' + finding.file;
     if (finding.line > 0)
-        line += QStringLiteral(", línea %1").arg(finding.line);
+        line += QStringLiteral(", línea %1").arg(SpanishNumber(finding.line));
     if (!finding.token.isEmpty())
-        line += QStringLiteral(", «%1»").arg(finding.token);
+        line += QStringLiteral(", «%1»").arg(ShortWord(finding.token));
     line += QStringLiteral(": %1. Cómo arreglarlo: %2.").arg(finding.effect, finding.fix);
     return line;
 }
@@ -213,5 +233,5 @@ QString TextReport(const ContentReport& report, bool everything) {
         }
     }
     out += u'\n' + SummaryLine(report) + u'\n';
-    return out;
+    return WithoutControls(out);
 }

@@ -34,6 +34,12 @@ QString Counted(int count, const char16_t* one, const char16_t* many);
 // A result as the teacher reads it: "7", "2,5", "1 049 173", "infinito".
 QString ResultShown(double result);
 
+// The text with every control character but the line feed shown as its code ("U+0000", "U+0009"):
+// content may hold any bytes, and a terminal or a page must show them, not obey them.
+QString WithoutControls(const QString& text);
+// A quoted word short enough to read: a long one keeps its start and says how long it is.
+QString ShortWord(const QString& word);
+
 // One finding on one line: severity, file, line, word, what happens and how to fix it.
 QString FindingLine(const Finding& finding);
 // One sample problem: the statement and its expected result, or its choices with the right one

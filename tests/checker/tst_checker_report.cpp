@@ -175,6 +175,30 @@ private slots:
                  qPrintable(SampleLine(sample)));
     }
 
+    // Content may hold any bytes: the reports show control characters by their code, never raw.
+    void controlsShownByCode_data() {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("NUL") << QStringLiteral("Ana\u0000tiene") << QStringLiteral("AnaU+0000tiene");
+        QTest::newRow("escape") << QStringLiteral("\u001b[2J") << QStringLiteral("U+001B[2J");
+        QTest::newRow("tab") << QStringLiteral("Una suma\t") << QStringLiteral("Una sumaU+0009");
+        QTest::newRow("lone carriage return") << QStringLiteral("a\rb") << QStringLiteral("aU+000Db");
+    }
+    void controlsShownByCode() {
+        QFETCH(QString, statement);
+        QFETCH(QString, shown);
+        Sample sample;
+        sample.statement = statement;
+        ContentReport report;
+        GroupReport group;
+        group.templates << templateWith({}, {});
+        group.templates[0].samples << sample;
+        report.groups << group;
+        const QString text = TextReport(report, true);
+        QVERIFY2(text.contains(shown), qPrintable(text));
+        QVERIFY(HtmlReport(report, true).contains(shown));
+    }
+
     void chooseGroup_data() {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("chosen");
