@@ -99,6 +99,19 @@ void markFaultyLists(ContentReport& report) {
     }
 }
 
+// The group and list checks walk the "Problemas" and "datos" folders of the application folder;
+// pointed at the school's folder for the while this object lives, they walk the school's.
+class SiteAsAppFolder {
+public:
+    explicit SiteAsAppFolder(const QString& site) : appFolder_(AppFolder()) { SetAppFolder(site); }
+    ~SiteAsAppFolder() { SetAppFolder(appFolder_); }
+    SiteAsAppFolder(const SiteAsAppFolder&) = delete;
+    SiteAsAppFolder& operator=(const SiteAsAppFolder&) = delete;
+
+private:
+    QString appFolder_;
+};
+
 bool namesNoGroups(const Finding& finding) {
     return finding.code == u"sin-grupos" || finding.code == u"sin-problemas";
 }
@@ -113,7 +126,11 @@ QList<GroupLayout> checkGroupFolders(ContentReport& report) {
     if (!QFileInfo(problems).isDir())
         return layouts;
     QList<Finding> siteFindings;
-    QList<GroupLayout> site = CheckGroups(siteFindings, problems);
+    QList<GroupLayout> site;
+    {
+        const SiteAsAppFolder walking(report.siteFolder);
+        site = CheckGroups(siteFindings);
+    }
     QSet<QString> siteNames;
     for (GroupLayout& layout : site) {
         layout.report.site = true;
@@ -164,7 +181,11 @@ QList<Finding> checkAllLists(const QSet<QString>& used, ContentReport& report) {
     if (!QFileInfo(siteDatos).isDir())
         return findings;
     int siteCount = 0;
-    QList<Finding> site = CheckLists(used, siteCount, siteDatos);
+    QList<Finding> site;
+    {
+        const SiteAsAppFolder walking(report.siteFolder);
+        site = CheckLists(used, siteCount);
+    }
     QSet<QString> siteNames;
     for (const QString& name : listNames(siteDatos))
         siteNames.insert(name.toCaseFolded());

@@ -74,9 +74,9 @@ GroupLayout checkGroup(const QString& folder) {
 
 } // namespace
 
-QList<GroupLayout> CheckGroups(QList<Finding>& findings, const QString& folder) {
+QList<GroupLayout> CheckGroups(QList<Finding>& findings) {
     QList<GroupLayout> groups;
-    const QString problems = folder.isEmpty() ? AppPath(u"\\Problemas") : folder;
+    const QString problems = AppPath(u"\\Problemas");
     FindingList own(RelativeName(problems));
     if (!QFileInfo(problems).isDir()) {
         own.add(Severity::Error, QStringLiteral("sin-problemas"), 0, QStringLiteral("Problemas"),

@@ -54,10 +54,10 @@ void checkList(const QString& path, bool used, FindingList& findings) {
 
 } // namespace
 
-QList<Finding> CheckLists(const QSet<QString>& used, int& listCount, const QString& datos) {
+QList<Finding> CheckLists(const QSet<QString>& used, int& listCount) {
     listCount = 0;
     QList<Finding> findings;
-    const QString folder = datos.isEmpty() ? AppPath(u"\\datos") : datos;
+    const QString folder = AppPath(u"\\datos");
     const QDir dir(folder);
     if (!dir.exists())
         return findings;

@@ -8,6 +8,5 @@
 
 // The data lists of the "datos" folder: unreadable, empty, blank lines, more lines than are ever
 // drawn, bytes that are not text. `used` holds the full paths of the lists some template draws
-// from. Sets `listCount` to the number of lists found. `folder` is the "datos" folder to check; empty
-// for the application folder's.
-QList<Finding> CheckLists(const QSet<QString>& used, int& listCount, const QString& folder = QString());
+// from. Sets `listCount` to the number of lists found.
+QList<Finding> CheckLists(const QSet<QString>& used, int& listCount);
