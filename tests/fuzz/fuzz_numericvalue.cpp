@@ -62,11 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (letter >= 0)
         FUZZ_CHECK(same(NumericValue(QStringView(withoutBlanks).left(letter)), value));
 
-    // A decimal comma reads as a decimal point does, in a text with no point (a point could make
-    // the replaced comma part of a thousands grouping).
+    // A decimal comma reads as a decimal point does, in a text with no point and no other comma
+    // (either could make the replaced comma part of a thousands grouping).
     const qsizetype comma = withoutBlanks.indexOf(u',');
     if (comma >= 0 && comma + 1 < withoutBlanks.size() && withoutBlanks[comma + 1].isDigit() &&
-        withoutBlanks[comma + 1].unicode() < 128 && !withoutBlanks.contains(u'.')) {
+        withoutBlanks[comma + 1].unicode() < 128 && !withoutBlanks.contains(u'.') &&
+        withoutBlanks.count(u',') == 1) {
         QString withPoint = withoutBlanks;
         withPoint[comma] = u'.';
         FUZZ_CHECK(same(NumericValue(withPoint), value));

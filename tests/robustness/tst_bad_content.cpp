@@ -179,6 +179,13 @@ void TestBadContent::init() {
         QDir(shipped + "/Problemas").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).value(0);
     QVERIFY(!firstGroup.isEmpty());
     copyFolder(shipped + "/Problemas/" + firstGroup, app_->path() + "/Problemas/" + firstGroup);
+    // Our own copies of the lists the rows' expectations draw from, whatever the library holds.
+    QStringList counts;
+    for (int n = 2; n <= 20; ++n)
+        counts << QString::number(n);
+    app_->writeLines("datos/NOMBRE.txt", {"Ana", "Luis"});
+    app_->writeLines("datos/NUMERO1.txt", counts);
+    app_->writeLines("datos/NUMERO2.txt", counts);
     // A group of our own that sorts first: a numeric, a choice and a second numeric problem.
     app_->writeLines("Problemas/" + TestGroup + "/1.txt", {"NOMBRE tiene NUMERO1 cromos", "NUMERO1 + 1"});
     app_->writeLines("Problemas/" + TestGroup + "/2.txt", {"Elige", "TEXTO", "nota", "uno ", "dos"});
