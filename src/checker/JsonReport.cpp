@@ -47,8 +47,9 @@ QJsonObject templateJson(const TemplateReport& problem) {
     for (const Sample& sample : problem.samples)
         samples.append(sampleJson(sample));
     QJsonObject object{{QStringLiteral("fichero"), problem.file},
-                       {QStringLiteral("tipo"),
-                        problem.choiceProblem ? QStringLiteral("elegir") : QStringLiteral("numerico")},
+                       {QStringLiteral("tipo"), !problem.readable       ? QStringLiteral("ilegible")
+                                                : problem.choiceProblem ? QStringLiteral("elegir")
+                                                                        : QStringLiteral("numerico")},
                        {QStringLiteral("hallazgos"), findingsJson(problem.findings)},
                        {QStringLiteral("muestras"), samples},
                        {QStringLiteral("listas_con_error"), QJsonArray::fromStringList(problem.faultyLists)}};
