@@ -31,6 +31,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         const QString& argument = arguments[i];
         if (argument == u"--ayuda" || argument == u"--help" || argument == u"-h") {
             command.help = true;
+        } else if (argument == u"--version") {
+            command.version = true;
+        } else if (argument == u"--todo") {
+            command.everything = true;
+        } else if (argument == u"--grupo") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].trimmed().isEmpty())
+                command.error = QStringLiteral("falta el nombre del grupo después de --grupo");
+            else
+                command.group = arguments[++i].trimmed();
         } else if (argument == u"--json") {
             command.json = true;
         } else if (argument == u"--abrir") {
@@ -61,23 +70,29 @@ QString HelpText() {
         "\n"
         "Revisa el contenido de KOTIRA (grupos de problemas, listas de datos, fichero de idioma,\n"
         "sonidos y animaciones) tal como lo lee el programa, y explica cada fallo: el fichero, la\n"
-        "línea, la palabra, qué hará el programa y cómo arreglarlo. Debajo de cada plantilla muestra\n"
-        "problemas de ejemplo hechos por el mismo generador que usa KOTIRA.\n"
+        "línea, la palabra, qué hará el programa y cómo arreglarlo. Empieza por el resumen y lo que\n"
+        "está mal; debajo de cada plantilla con fallos muestra problemas de ejemplo hechos por el\n"
+        "mismo generador que usa KOTIRA.\n"
         "\n"
         "CARPETA es la carpeta de la aplicación (la que tiene Problemas, datos, configuracion...).\n"
-        "Sin ella se revisa la carpeta donde está este programa.\n"
+        "Sin ella se revisa la carpeta donde está este programa. Si CARPETA es la carpeta de un\n"
+        "grupo, se revisa solo ese grupo; si es una carpeta Problemas, todos los grupos.\n"
         "\n"
         "Opciones:\n"
+        "  --grupo NOMBRE  revisa solo ese grupo y las listas que usa (basta el principio\n"
+        "                  del nombre si ningún otro grupo empieza igual)\n"
+        "  --todo          enseña también los grupos y las plantillas sin fallos\n"
         "  --muestras N    problemas de ejemplo por plantilla (3 si no se indica)\n"
         "  --sorteos N     sorteos por plantilla numérica para estimar los resultados (1000)\n"
         "  --json          escribe el informe en JSON, para otros programas\n"
         "  --html FICHERO  escribe además el informe como página web en FICHERO\n"
         "  --abrir         guarda el informe como página web y la abre en el navegador\n"
+        "  --version       dice la versión del programa\n"
         "  --ayuda, --help muestra esta ayuda\n"
         "\n"
         "ERROR: el alumno verá algo mal o nunca podrá acertar. AVISO: probablemente no es lo que\n"
         "quería quien escribió el contenido.\n"
         "\n"
         "Estado de salida: 0 si no hay ningún ERROR, 1 si hay alguno, 2 si los argumentos no\n"
-        "sirven (opción desconocida, falta un valor, la carpeta no existe).\n");
+        "sirven (opción desconocida, falta un valor, la carpeta o el grupo no existe).\n");
 }

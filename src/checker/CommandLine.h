@@ -10,9 +10,12 @@ struct CommandLine {
     CheckOptions check;
     QString folder; // the application folder to check; empty for the program's own folder
     bool json = false;
-    QString htmlFile;  // --html FICHERO
-    bool open = false; // --abrir
+    QString htmlFile;        // --html FICHERO
+    bool open = false;       // --abrir
+    bool everything = false; // --todo: clean groups and templates in full too
+    QString group;           // --grupo: the name, or the start of the name, of the one group to check
     bool help = false;
+    bool version = false;
     QString error; // why the arguments cannot be used, in Spanish; empty when they can
 };
 

@@ -38,17 +38,30 @@ struct TemplateReport {
     QList<Sample> samples;
     ResultEstimate estimate; // numeric problems only
     QStringList lists;       // full paths of the data lists its statement draws from
+    QStringList faultyLists; // those of its lists that have an ERROR, named as the report names files
+
+    // Whether the report shows it among the mistakes: its own findings, or a list it needs is wrong.
+    bool hasFindings() const { return !findings.isEmpty() || !faultyLists.isEmpty(); }
 };
 
 struct GroupReport {
     QString name;
-    QString folder; // relative to the application folder
+    QString folder;        // as the report names files: relative to the application folder, or the
+                           // full path of a group in the site folder
+    bool site = false;     // in the school's own folder
+    bool replaces = false; // site group that hides a shipped group of the same name
     QList<Finding> findings;
     QList<TemplateReport> templates;
+
+    bool hasFindings() const;
+    int count(Severity severity) const;
 };
 
 struct ContentReport {
     QString appFolder;
+    QString group;      // the one group checked, with the lists it uses; empty when all were
+    QString siteFolder; // the school's own folder when there is one, checked with the shipped one
+    QStringList notes;  // where things live, for the teacher: lists of the site that replace shipped ones
     QList<Finding> findings; // the application folder, the language file, media and data lists
     QList<GroupReport> groups;
     int listCount = 0;

@@ -47,10 +47,12 @@ QJsonObject templateJson(const TemplateReport& problem) {
     for (const Sample& sample : problem.samples)
         samples.append(sampleJson(sample));
     QJsonObject object{{QStringLiteral("fichero"), problem.file},
-                       {QStringLiteral("tipo"),
-                        problem.choiceProblem ? QStringLiteral("elegir") : QStringLiteral("numerico")},
+                       {QStringLiteral("tipo"), !problem.readable       ? QStringLiteral("ilegible")
+                                                : problem.choiceProblem ? QStringLiteral("elegir")
+                                                                        : QStringLiteral("numerico")},
                        {QStringLiteral("hallazgos"), findingsJson(problem.findings)},
-                       {QStringLiteral("muestras"), samples}};
+                       {QStringLiteral("muestras"), samples},
+                       {QStringLiteral("listas_con_error"), QJsonArray::fromStringList(problem.faultyLists)}};
     if (problem.estimate.attempts > 0) {
         const ResultEstimate& e = problem.estimate;
         object.insert(QStringLiteral("sorteos"),
@@ -73,6 +75,7 @@ QByteArray JsonReport(const ContentReport& report) {
             templates.append(templateJson(problem));
         groups.append(QJsonObject{{QStringLiteral("nombre"), group.name},
                                   {QStringLiteral("carpeta"), group.folder},
+                                  {QStringLiteral("del_centro"), group.site},
                                   {QStringLiteral("hallazgos"), findingsJson(group.findings)},
                                   {QStringLiteral("plantillas"), templates}});
     }
@@ -81,9 +84,13 @@ QByteArray JsonReport(const ContentReport& report) {
                               {QStringLiteral("listas"), report.listCount},
                               {QStringLiteral("errores"), report.count(Severity::Error)},
                               {QStringLiteral("avisos"), report.count(Severity::Warning)}};
-    const QJsonObject root{{QStringLiteral("carpeta"), report.appFolder},
-                           {QStringLiteral("hallazgos"), findingsJson(report.findings)},
-                           {QStringLiteral("grupos"), groups},
-                           {QStringLiteral("resumen"), summary}};
+    QJsonObject root{{QStringLiteral("carpeta"), report.appFolder},
+                     {QStringLiteral("hallazgos"), findingsJson(report.findings)},
+                     {QStringLiteral("grupos"), groups},
+                     {QStringLiteral("resumen"), summary}};
+    if (!report.siteFolder.isEmpty())
+        root.insert(QStringLiteral("carpeta_del_centro"), report.siteFolder);
+    if (!report.group.isEmpty())
+        root.insert(QStringLiteral("solo_grupo"), report.group);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
