@@ -97,7 +97,7 @@ Figures TimeChecks(Form1& form, int count) {
 }
 
 // Presses the speaker once with the real voice and lets the event loop run until the reading
-// ends (at most a minute). Prints how long the press took, when the voice began to speak and
+// ends (at most half a minute). Prints how long the press took, when the voice began to speak and
 // when it was done, in milliseconds (-1: never).
 void ReadOnce(Form1& form, SpeechVoice*& voice, std::FILE* out) {
     QElapsedTimer clock;
@@ -106,7 +106,7 @@ void ReadOnce(Form1& form, SpeechVoice*& voice, std::FILE* out) {
     const double press = clock.nsecsElapsed() / 1e6;
     qint64 began = -1;
     qint64 done = -1;
-    while (clock.elapsed() < 60000 && done < 0) {
+    while (clock.elapsed() < 30000 && done < 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(10);
         if (!voice || form.ui.Command9->isHidden())
