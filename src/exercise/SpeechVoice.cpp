@@ -83,9 +83,14 @@ SpeechVoice::SpeechVoice(QObject* parent) : Voice(parent), thread_(new QThread),
 
 SpeechVoice::~SpeechVoice() {
     disconnect(engine_, nullptr, this, nullptr);
+    // Silenced and closed on its own thread, after whatever was asked before.
     QMetaObject::invokeMethod(
-        engine_, [engine = engine_] { engine->Stop(0); }, Qt::QueuedConnection);
-    thread_->quit();
+        engine_,
+        [engine = engine_, thread = thread_] {
+            engine->Stop(0);
+            thread->quit();
+        },
+        Qt::QueuedConnection);
     // A speech service that does not answer keeps the thread waiting on it: the program does not
     // wait with it. The thread and its engine are then left to the end of the process.
     if (thread_->wait(QDeadlineTimer(500)))
