@@ -72,6 +72,7 @@ private slots:
     void voiceStops_data();
     void voiceStops();
     void speakerGoneWhenTheVoiceFails();
+    void speakerKey();
 
 private:
     Form1& openGroup(const QString& name, int index);
@@ -556,6 +557,16 @@ void TestForm1::speakerGoneWhenTheVoiceFails() {
     voice_->Fail();
     QVERIFY(form.ui.Command9->isHidden());
     form.ui.Command9->click(); // the shortcut still reaches a hidden button
+    QCOMPARE(voice_->said.size(), 1);
+}
+
+void TestForm1::speakerKey() {
+    Form1& form = openGroup("A", 0);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.ui.Text2, Qt::Key_F5);
+    // A button's shortcut shows the button pressed for a moment, then clicks it.
+    QTRY_VERIFY(voice_);
     QCOMPARE(voice_->said.size(), 1);
 }
 
