@@ -2,8 +2,18 @@
 
 #include <QApplication>
 
-// The program has no command line of its own: the arguments go to Qt alone.
+#include <cstdio>
+#include <cstring>
+
+// The program has no command line of its own: the arguments go to Qt alone, but for --version,
+// which is answered before the application object exists, so that it needs no display.
 int main(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("kotira %s\n", KOTIRA_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     StartProgram();
     const int code = QApplication::exec();

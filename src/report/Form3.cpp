@@ -18,6 +18,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -37,20 +38,6 @@ std::function<bool(const QString&)>& opener() {
 std::function<void(const QString&)>& messageHook() {
     static std::function<void(const QString&)> hook;
     return hook;
-}
-
-// Opens the saved report in the platform's text editor without waiting for it.
-bool OpenInTextEditor(const QString& path) {
-#ifdef Q_OS_WIN
-    // "notepad.exe " and the path, unquoted, as one command line: Notepad takes the whole rest of
-    // its command line as the file name, spaces included.
-    QProcess notepad;
-    notepad.setProgram(QStringLiteral("notepad.exe"));
-    notepad.setNativeArguments(QDir::toNativeSeparators(path));
-    return notepad.startDetached();
-#else
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-#endif
 }
 
 } // namespace
@@ -165,16 +152,66 @@ void Form3::Command1_Click(int Index) {
 }
 
 void Form3::SaveAndOpenReport() {
-    const QString path = ReportFile::SavePath();
-    const QString shownPath = QDir::toNativeSeparators(path);
+    const ReportFile::SaveResult saved = ReportFile::SaveReport(ReportText());
     // An editor opened on an old file would show the pupil a report that is not the one asked for.
-    if (!ReportFile::Save(path, ReportText())) {
-        TellPupil(QStringLiteral("No se ha podido guardar el informe en\n%1").arg(shownPath));
+    if (saved.path.isEmpty()) {
+        QStringList places;
+        for (const QString& path : saved.tried)
+            places.append(QDir::toNativeSeparators(path));
+        TellPupil(QStringLiteral("No se ha podido guardar el informe en\n%1").arg(places.join(u'\n')));
         return;
     }
-    const bool opened = opener() ? opener()(path) : OpenInTextEditor(path);
+    OpenReport(saved.path);
+}
+
+void Form3::OpenReport(const QString& path) {
+    if (opener()) {
+        EditorChecked(path, opener()(path));
+        return;
+    }
+#if defined(Q_OS_WIN)
+    // "notepad.exe " and the path, unquoted, as one command line: Notepad takes the whole rest of
+    // its command line as the file name, spaces included.
+    QProcess notepad;
+    notepad.setProgram(QStringLiteral("notepad.exe"));
+    notepad.setNativeArguments(QDir::toNativeSeparators(path));
+    EditorChecked(path, notepad.startDetached());
+#elif defined(Q_OS_MACOS)
+    EditorChecked(path, QDesktopServices::openUrl(QUrl::fromLocalFile(path)));
+#else
+    // xdg-open starts whatever the desktop opens text files with, and exits non-zero (3: no
+    // program for the file) when there is none; starting it is no proof that anything opened.
+    // Its end is watched rather than waited for, so the window goes on at once. The process has
+    // no parent: an xdg-open that stays while the editor runs is not ended with the window or the
+    // program.
+    auto* process = new QProcess;
+    process->setProgram(QStringLiteral("xdg-open"));
+    process->setArguments({path});
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    const QPointer<Form3> window(this);
+    const auto checked = [process, window, path](bool opened) {
+        process->deleteLater();
+        if (window)
+            window->EditorChecked(path, opened);
+    };
+    connect(process, &QProcess::finished, process, [checked](int code, QProcess::ExitStatus status) {
+        checked(status == QProcess::NormalExit && code == 0);
+    });
+    connect(process, &QProcess::errorOccurred, process, [checked](QProcess::ProcessError error) {
+        // A crash ends in finished() as well; only a failed start has no end to watch.
+        if (error == QProcess::FailedToStart)
+            checked(false);
+    });
+    process->start();
+#endif
+}
+
+void Form3::EditorChecked(const QString& path, bool opened) {
     if (!opened)
-        TellPupil(QStringLiteral("El informe se ha guardado en\n%1").arg(shownPath));
+        TellPupil(QStringLiteral("No se ha podido abrir el informe, pero está guardado en\n%1")
+                      .arg(QDir::toNativeSeparators(path)));
+    emit editorChecked(path, opened);
 }
 
 void Form3::TellPupil(const QString& text) {

@@ -40,6 +40,12 @@ public:
 
     Form3Ui ui;
 
+signals:
+    // Once it is known whether the editor opened the saved report (after the save's handler has
+    // returned, when the editor is started by a helper program whose end is watched).
+    void editorChecked(const QString& path, bool opened);
+
+public:
     // Handlers, named after their control and event.
     void Form_Load();
     void MatchExerciseWindow();
@@ -50,5 +56,7 @@ private:
     ~Form3() override;
 
     void SaveAndOpenReport();
+    void OpenReport(const QString& path);
+    void EditorChecked(const QString& path, bool opened);
     void TellPupil(const QString& text);
 };

@@ -4,21 +4,9 @@
 #include "app/TextFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
-
-namespace {
-
-// Whether a file can be made in the folder, found by making one. Permission bits do not answer it:
-// root writes where they say no, a read-only mount refuses whatever they say, and on Windows
-// QFileInfo does not read a folder's access rights at all.
-bool CanMakeFileIn(const QString& folder) {
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("texto-XXXXXX.tmp")));
-    return probe.open(); // removed again when it goes out of scope
-}
-
-} // namespace
 
 namespace ReportFile {
 
@@ -51,15 +39,38 @@ QByteArray FileBytes(QStringView reportText) {
 #endif
 }
 
-QString SavePath() {
-    const QString appFolder = AppFolder();
-    if (CanMakeFileIn(appFolder))
-        return AppPath(u"\\texto.txt");
+QStringList SavePaths() {
+    QStringList paths{AppPath(u"\\texto.txt")};
+    const auto addIn = [&paths](const QString& folder) {
+        if (folder.isEmpty())
+            return;
+        const QString path = QDir::cleanPath(QDir(folder).filePath(QStringLiteral("texto.txt")));
+        if (!paths.contains(path))
+            paths.append(path);
+    };
+    addIn(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    addIn(QDir::homePath());
+    return paths;
+}
+
+SaveResult SaveReport(QStringView reportText) {
+    SaveResult result;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty())
-        return AppPath(u"\\texto.txt"); // nowhere else to go: the save fails and says where
-    QDir().mkpath(documents);
-    return QDir(documents).filePath(QStringLiteral("texto.txt"));
+    for (const QString& path : SavePaths()) {
+        result.tried.append(path);
+        // The documents folder of a new account may not exist yet.
+        if (!documents.isEmpty() && QFileInfo(path).absolutePath() == QDir::cleanPath(documents))
+            QDir().mkpath(documents);
+        // Whether a place takes the report is found by saving there: permission bits do not answer
+        // it (root writes where they say no, a read-only mount refuses whatever they say, Windows
+        // keeps access rights elsewhere), and only the save itself meets a file that is not the
+        // pupil's to replace.
+        if (Save(path, reportText)) {
+            result.path = path;
+            break;
+        }
+    }
+    return result;
 }
 
 bool Save(const QString& path, QStringView reportText, QString* errorString) {

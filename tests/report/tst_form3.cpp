@@ -19,6 +19,8 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QtTest>
 
@@ -82,12 +84,22 @@ private slots:
     void failedSaveTellsThePupilAndOpensNothing();
     void unopenedReportTellsWhereItIs();
     void readOnlyInstallationSavesToDocuments();
+    void reportIsNeverLost_data();
+    void reportIsNeverLost();
+    void editorThatOpensNothingIsNoticed_data();
+    void editorThatOpensNothingIsNoticed();
     void cues_data();
     void cues();
     void appendsToALongReport();
 
 private:
+    // Clicks the save button in a child process of an unprivileged user (nobody, when the test
+    // runs as root, who writes anywhere) whose home is home; returns what the pupil saw: the files
+    // opened, a line break, the messages.
+    QString saveAsPupil(const QString& home);
+
     std::unique_ptr<TempAppFolder> app_;
+    std::unique_ptr<QTemporaryDir> home_;
     QStringList cues_;
     QStringList opened_;
     QStringList messages_;
@@ -96,6 +108,10 @@ private:
 
 void TestForm3::init() {
     app_ = std::make_unique<TempAppFolder>();
+    // A save that cannot go to the application folder goes to the home folder: never the real one.
+    home_ = std::make_unique<QTemporaryDir>();
+    qputenv("HOME", QFile::encodeName(home_->path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_->path() + "/.config"));
     app_->writeLines("configuracion/idioma.txt",
                      {"ACEPTAR", "Grupos", "COMPROBAR", "BIEN", "MAL", "¿Salir?", "Informe de Núria"});
     app_->writeLines("Problemas/Sumas/1.txt", {"Ana tiene 3 peras", "TEXTO", "tres ", "dos"});
@@ -122,6 +138,7 @@ void TestForm3::cleanup() {
     Form3::SetOpener({});
     Form3::SetMessageHook({});
     app_.reset();
+    home_.reset();
 }
 
 void TestForm3::oneWindowWhicheverLoadsFirst_data() {
@@ -316,11 +333,20 @@ void TestForm3::savingTwiceKeepsOneCopy() {
 }
 
 void TestForm3::failedSaveTellsThePupilAndOpensNothing() {
+    // Nowhere to go: a folder named texto.txt in the application folder and in the home folder,
+    // and a file where the documents folder should be.
     const QString path = app_->mkdir("texto.txt");
+    const QString home = home_->path();
+    QVERIFY(QDir().mkpath(home + "/texto.txt"));
+    QFile documents(home + "/Documents");
+    QVERIFY(documents.open(QIODevice::WriteOnly));
+    documents.close();
+
     Form3::Instance().Command1_Click(0);
     QCOMPARE(opened_, QStringList());
     QCOMPARE(messages_.size(), 1);
-    QVERIFY2(messages_[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages_[0]));
+    for (const QString& tried : {path, home + "/Documents/texto.txt", home + "/texto.txt"})
+        QVERIFY2(messages_[0].contains(QDir::toNativeSeparators(tried)), qPrintable(messages_[0]));
     QCOMPARE(cues_, QStringList());
 }
 
@@ -333,6 +359,44 @@ void TestForm3::unopenedReportTellsWhereItIs() {
     QCOMPARE(messages_.size(), 1);
     QVERIFY2(messages_[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages_[0]));
     QCOMPARE(readAll(path), ReportFile::FileBytes(report.ReportText()));
+}
+
+QString TestForm3::saveAsPupil(const QString& home) {
+#ifdef Q_OS_UNIX
+    const bool root = geteuid() == 0;
+    const uid_t nobody = 65534;
+    int channel[2];
+    if (pipe(channel) != 0)
+        return QStringLiteral("<no pipe>");
+    const pid_t child = fork();
+    if (child < 0)
+        return QStringLiteral("<no child>");
+    if (child == 0) {
+        close(channel[0]);
+        if (root && (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0))
+            _exit(3);
+        qputenv("HOME", QFile::encodeName(home));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "/.config"));
+        Form3::Instance().Command1_Click(0);
+        // What the pupil saw: the files opened, then the messages.
+        const QByteArray seen = (opened_.join(u'|') + u'\n' + messages_.join(u'|')).toUtf8();
+        const bool told = write(channel[1], seen.constData(), size_t(seen.size())) == seen.size();
+        _exit(told ? 0 : 4);
+    }
+    close(channel[1]);
+    QByteArray seen;
+    char buffer[512];
+    for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;)
+        seen.append(buffer, got);
+    close(channel[0]);
+    int status = 0;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return QStringLiteral("<child failed>");
+    return QString::fromUtf8(seen);
+#else
+    Q_UNUSED(home);
+    return QString();
+#endif
 }
 
 void TestForm3::readOnlyInstallationSavesToDocuments() {
@@ -357,41 +421,122 @@ void TestForm3::readOnlyInstallationSavesToDocuments() {
     if (!root && access(appFolder.constData(), W_OK) == 0)
         QSKIP("this file system cannot make a folder read-only");
 
-    int channel[2];
-    QVERIFY(pipe(channel) == 0);
-    const pid_t child = fork();
-    QVERIFY(child >= 0);
-    if (child == 0) {
-        close(channel[0]);
-        if (root && (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0))
-            _exit(3);
-        qputenv("HOME", QFile::encodeName(home));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "/.config"));
-        report.Command1_Click(0);
-        // What the pupil saw: the files opened, then the messages.
-        const QByteArray seen = (opened_.join(u'|') + u'\n' + messages_.join(u'|')).toUtf8();
-        const bool told = write(channel[1], seen.constData(), size_t(seen.size())) == seen.size();
-        _exit(told ? 0 : 4);
-    }
-    close(channel[1]);
-    QByteArray seen;
-    char buffer[512];
-    for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;)
-        seen.append(buffer, got);
-    close(channel[0]);
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
-
+    const QString seen = saveAsPupil(home);
     const QString saved = home + "/Documents/texto.txt";
-    QCOMPARE(QString::fromUtf8(seen), saved + u'\n');
+    QCOMPARE(seen, saved + u'\n');
     QCOMPARE(readAll(saved), expected);
     QCOMPARE(treeOf(home),
              QStringList({"Documents/", "Documents/texto.txt " + QString::number(expected.size())}));
     QCOMPARE(treeOf(app_->path()), installed);
 #else
     QSKIP("needs a process of another user");
+#endif
+}
+
+void TestForm3::reportIsNeverLost_data() {
+    QTest::addColumn<QString>("appFile");      // what stands at texto.txt in the application folder
+    QTest::addColumn<bool>("documentsUsable"); // false: a file where the documents folder would be
+    QTest::addColumn<QString>("savedIn");      // relative to the home folder
+    QTest::newRow("read-only file") << "read-only" << true << "Documents/texto.txt";
+    QTest::newRow("another pupil's file") << "another pupil's" << true << "Documents/texto.txt";
+    QTest::newRow("a folder") << "folder" << true << "Documents/texto.txt";
+    QTest::newRow("documents unusable too") << "read-only" << false << "texto.txt";
+}
+
+void TestForm3::reportIsNeverLost() {
+#ifdef Q_OS_UNIX
+    QFETCH(QString, appFile);
+    QFETCH(bool, documentsUsable);
+    QFETCH(QString, savedIn);
+    const bool root = geteuid() == 0;
+    const uid_t nobody = 65534;
+    if (appFile == "another pupil's" && !root)
+        QSKIP("only root makes a file of another user");
+
+    // A shared copy of the folder: everyone may make files in it, as in a folder on a shared disk
+    // (sticky, so that nobody removes another's file).
+    const QByteArray appFolder = QFile::encodeName(app_->path());
+    QVERIFY(chmod(appFolder.constData(), 01777) == 0);
+    const QString texto = app_->path() + "/texto.txt";
+    if (appFile == "folder") {
+        QVERIFY(QDir().mkpath(texto));
+    } else {
+        app_->write("texto.txt", "el informe de otro\r\n");
+        const QByteArray file = QFile::encodeName(texto);
+        QVERIFY(chmod(file.constData(), appFile == "read-only" ? 0444 : 0644) == 0);
+        if (root && appFile == "read-only")
+            QVERIFY(chown(file.constData(), nobody, nobody) == 0);
+    }
+    const QString home = home_->path();
+    if (!documentsUsable) {
+        QFile documents(home + "/Documents");
+        QVERIFY(documents.open(QIODevice::WriteOnly));
+    }
+    if (root)
+        QVERIFY(chown(QFile::encodeName(home).constData(), nobody, nobody) == 0);
+
+    Form3& report = Form3::Instance();
+    report.AppendReport("\r\n\r\n( 1 )\r\nAna tiene 3 peras");
+    const QByteArray expected = ReportFile::FileBytes(report.ReportText());
+    const QStringList before = treeOf(app_->path());
+
+    const QString seen = saveAsPupil(home);
+    const QString saved = home + u'/' + savedIn;
+    QCOMPARE(seen, saved + u'\n'); // opened where it went; the editor shows it, nothing to say
+    QCOMPARE(readAll(saved), expected);
+    QCOMPARE(treeOf(app_->path()), before); // the other report is left as it was
+#else
+    QSKIP("needs a process of another user");
+#endif
+}
+
+void TestForm3::editorThatOpensNothingIsNoticed_data() {
+    QTest::addColumn<QString>("opener"); // the body of a fake xdg-open; empty: there is none
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("nothing opens text files") << "exit 3" << false;
+    QTest::newRow("the opener fails") << "exit 1" << false;
+    QTest::newRow("the opener is killed") << "kill -9 $$" << false;
+    QTest::newRow("no opener installed") << "" << false;
+    QTest::newRow("an editor opens it") << "exit 0" << true;
+}
+
+void TestForm3::editorThatOpensNothingIsNoticed() {
+#ifdef Q_OS_UNIX
+    QFETCH(QString, opener);
+    QFETCH(bool, opened);
+    QTemporaryDir bin;
+    if (!opener.isEmpty()) {
+        const QString script = bin.path() + "/xdg-open";
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("#!/bin/sh\nprintf %s \"$1\" > \"%1/asked\"\n%2\n")
+                       .arg(bin.path(), opener)
+                       .toUtf8());
+        file.close();
+        QVERIFY(chmod(QFile::encodeName(script).constData(), 0755) == 0);
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+    Form3::SetOpener({}); // the program's own opener, which finds the fake one on the PATH
+
+    Form3& report = Form3::Instance();
+    QSignalSpy checked(&report, &Form3::editorChecked);
+    report.Command1_Click(0);
+    if (!opener.isEmpty())
+        QCOMPARE(checked.size(), 0); // the handler has not waited for the opener
+    QVERIFY(checked.size() == 1 || checked.wait(60000));
+
+    const QString saved = app_->path() + "/texto.txt";
+    QCOMPARE(checked.at(0).at(0).toString(), saved);
+    QCOMPARE(checked.at(0).at(1).toBool(), opened);
+    if (!opener.isEmpty())
+        QCOMPARE(readAll(bin.path() + "/asked"), QFile::encodeName(saved));
+    QCOMPARE(messages_.size(), opened ? 0 : 1);
+    if (!opened)
+        QVERIFY2(messages_[0].contains(QDir::toNativeSeparators(saved)), qPrintable(messages_[0]));
+#else
+    QSKIP("opens reports with xdg-open");
 #endif
 }
 

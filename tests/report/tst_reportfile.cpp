@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX
@@ -36,6 +37,8 @@ private slots:
     void fileBytes();
     void failureHalfWayKeepsThePreviousReport();
     void readOnlyFolderFails();
+    void placesTriedInOrder_data();
+    void placesTriedInOrder();
 };
 
 void TestReportFile::lineBreaksBecomeCrLf_data() {
@@ -128,6 +131,51 @@ void TestReportFile::readOnlyFolderFails() {
     QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!written);
     QCOMPARE(readAll(path), QByteArray("informe anterior\r\n"));
+}
+
+void TestReportFile::placesTriedInOrder_data() {
+    QTest::addColumn<QByteArray>("userDirs"); // the user's folder settings; empty: none
+    QTest::addColumn<QString>("appFile");
+    QTest::addColumn<QStringList>("places"); // "app/" and "home/" stand for the two folders
+    QTest::newRow("documents beneath the home folder")
+        << QByteArray() << "" << QStringList{"app/texto.txt", "home/Documents/texto.txt", "home/texto.txt"};
+    QTest::newRow("a documents folder of another name")
+        << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/Documentos\"\n") << ""
+        << QStringList{"app/texto.txt", "home/Documentos/texto.txt", "home/texto.txt"};
+    QTest::newRow("documents are the home folder") << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/\"\n") << ""
+                                                   << QStringList{"app/texto.txt", "home/texto.txt"};
+    QTest::newRow("an older report in capitals")
+        << QByteArray() << "TEXTO.TXT"
+        << QStringList{"app/TEXTO.TXT", "home/Documents/texto.txt", "home/texto.txt"};
+}
+
+void TestReportFile::placesTriedInOrder() {
+    QFETCH(QByteArray, userDirs);
+    QFETCH(QString, appFile);
+    QFETCH(QStringList, places);
+    TempAppFolder app;
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", savedHome);
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    });
+    if (!userDirs.isEmpty()) {
+        QDir().mkpath(home.path() + "/.config");
+        QFile settings(home.path() + "/.config/user-dirs.dirs");
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(userDirs);
+    }
+    if (!appFile.isEmpty())
+        app.write(appFile, "x");
+
+    QStringList expected;
+    for (QString place : places)
+        expected.append(place.replace("app/", app.path() + u'/').replace("home/", home.path() + u'/'));
+    QCOMPARE(ReportFile::SavePaths(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestReportFile)

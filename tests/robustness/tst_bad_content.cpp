@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -148,6 +149,10 @@ private:
     void checkView(const char* when);
 
     std::unique_ptr<TempAppFolder> app_;
+    // The pupil's home: a report that cannot be saved in the application folder goes there.
+    std::unique_ptr<QTemporaryDir> home_;
+    QByteArray realHome_;
+    QByteArray realConfig_;
     QString reportPath_;
     QStringList restoreModes_; // paths whose permissions cleanup gives back
     QStringList messages_;
@@ -160,6 +165,11 @@ private:
 
 void TestBadContent::init() {
     app_ = std::make_unique<TempAppFolder>();
+    home_ = std::make_unique<QTemporaryDir>();
+    realHome_ = qgetenv("HOME");
+    realConfig_ = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home_->path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_->path() + "/.config"));
     // The shipped lists, language file and media, and one shipped group beside ours: copying the
     // whole library for every row would make the suite a matter of disk speed.
     const QString shipped = QStringLiteral(KOTIRA_SOURCE_DIR "/content");
@@ -169,6 +179,13 @@ void TestBadContent::init() {
         QDir(shipped + "/Problemas").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).value(0);
     QVERIFY(!firstGroup.isEmpty());
     copyFolder(shipped + "/Problemas/" + firstGroup, app_->path() + "/Problemas/" + firstGroup);
+    // Our own copies of the lists the rows' expectations draw from, whatever the library holds.
+    QStringList counts;
+    for (int n = 2; n <= 20; ++n)
+        counts << QString::number(n);
+    app_->writeLines("datos/NOMBRE.txt", {"Ana", "Luis"});
+    app_->writeLines("datos/NUMERO1.txt", counts);
+    app_->writeLines("datos/NUMERO2.txt", counts);
     // A group of our own that sorts first: a numeric, a choice and a second numeric problem.
     app_->writeLines("Problemas/" + TestGroup + "/1.txt", {"NOMBRE tiene NUMERO1 cromos", "NUMERO1 + 1"});
     app_->writeLines("Problemas/" + TestGroup + "/2.txt", {"Elige", "TEXTO", "nota", "uno ", "dos"});
@@ -206,6 +223,9 @@ void TestBadContent::cleanup() {
         ::chmod(QFile::encodeName(path).constData(), 0755);
     restoreModes_.clear();
     app_.reset();
+    qputenv("HOME", realHome_);
+    qputenv("XDG_CONFIG_HOME", realConfig_);
+    home_.reset();
 }
 
 void TestBadContent::removeAll(const QString& relative) {
@@ -388,7 +408,8 @@ void TestBadContent::damage(Damage kind) {
             probe.remove();
             skipped_ = true;
             QSKIP("Runs with privileges that write a folder whatever its permissions (root); the "
-                  "file-size-limit and report-is-a-folder rows cover the failed save.");
+                  "file-size-limit row covers the failed save, the report-is-a-folder row the save "
+                  "that goes elsewhere.");
         }
         break;
     }
@@ -533,8 +554,9 @@ void TestBadContent::windowsSurvive_data() {
         << Damage::AppFolderWithSpacesAndAccents << TestGroup << plain << ready << false << 3.0;
     QTest::newRow("read-only application folder")
         << Damage::ReadOnlyAppFolder << TestGroup << plain << ready << true << NaN;
+    // The report goes to the documents folder instead.
     QTest::newRow("folder where texto.txt is")
-        << Damage::ReportIsFolder << TestGroup << plain << ready << true << NaN;
+        << Damage::ReportIsFolder << TestGroup << plain << ready << false << NaN;
     QTest::newRow("file size limit while saving")
         << Damage::FileSizeLimit << TestGroup << plain << ready << true << NaN;
     QTest::newRow("named pipes where content files are")
@@ -621,27 +643,28 @@ void TestBadContent::windowsSurvive() {
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_.first().startsWith(QStringLiteral("No se ha podido guardar")));
         QVERIFY(opened_.isEmpty());
+        QFile file(reportPath_);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), previous);
+        // Nothing half-written is left beside it.
+        const QStringList left = QDir(QFileInfo(reportPath_).absolutePath())
+                                     .entryList(QDir::Files | QDir::Hidden, QDir::Name)
+                                     .filter(QStringLiteral("texto"), Qt::CaseInsensitive);
+        QCOMPARE(left, QStringList{QFileInfo(reportPath_).fileName()});
+    } else {
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.value(0)));
+        // A folder where the report goes is left as it is; the report goes to the documents folder.
+        const QString savedPath =
+            kind == Damage::ReportIsFolder ? home_->path() + "/Documents/texto.txt" : reportPath_;
         if (kind == Damage::ReportIsFolder) {
             QVERIFY(QFileInfo(reportPath_).isDir());
             QFile inside(reportPath_ + "/dentro.txt");
             QVERIFY(inside.open(QIODevice::ReadOnly));
             QCOMPARE(inside.readAll(), QByteArray("x\r\n"));
-        } else {
-            QFile file(reportPath_);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), previous);
         }
-        // Nothing half-written is left beside it.
-        const QStringList left = QDir(QFileInfo(reportPath_).absolutePath())
-                                     .entryList(QDir::Files | QDir::Hidden, QDir::Name)
-                                     .filter(QStringLiteral("texto"), Qt::CaseInsensitive);
-        QCOMPARE(left, kind == Damage::ReportIsFolder ? QStringList()
-                                                      : QStringList{QFileInfo(reportPath_).fileName()});
-    } else {
-        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.value(0)));
         QCOMPARE(opened_.size(), 1);
-        QCOMPARE(QFileInfo(opened_.first()).canonicalFilePath(), QFileInfo(reportPath_).canonicalFilePath());
-        QFile file(reportPath_);
+        QCOMPARE(QFileInfo(opened_.first()).canonicalFilePath(), QFileInfo(savedPath).canonicalFilePath());
+        QFile file(savedPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), ReportFile::FileBytes(Form3::Instance().ReportText()));
     }
