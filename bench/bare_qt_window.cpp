@@ -1,7 +1,8 @@
 // The floors: a bare Qt Widgets program that shows one window and, with "rss", prints its memory.
 //   bare_qt_window         Qt Widgets alone
 //   bare_qt_sound_window   (built with KOTIRA_FLOOR_SOUND) linked with the same Qt modules as the
-//                          program (Widgets, Multimedia, Svg) and holding one sound effect loaded
+//                          program (Widgets, Multimedia, Svg, TextToSpeech) and holding one sound
+//                          effect loaded
 //                          from the shipped cues, played once as a cue is: what the program's
 //                          stack costs before the program does anything of its own.
 #include "QuitOnFirstPaint.h"
@@ -14,6 +15,7 @@
 #include <QEventLoop>
 #include <QSoundEffect>
 #include <QSvgRenderer>
+#include <QTextToSpeech>
 #include <QUrl>
 #endif
 
@@ -26,6 +28,10 @@ int main(int argc, char* argv[]) {
     // Qt Svg is mapped in as the program has it (its icon and artwork), not left to the linker to
     // drop as unused.
     QSvgRenderer svg;
+    // Likewise Qt's text-to-speech, linked as the program links it; like the program at its start,
+    // it makes no voice.
+    const QMetaObject* volatile speech = &QTextToSpeech::staticMetaObject;
+    (void)speech;
     // The cue played on every move, from the content placed beside the probes.
     QSoundEffect effect;
     effect.setSource(QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +

@@ -2,6 +2,12 @@
 //   kotira_handler_probe handlers   confirm to first problem, a move, a check (also with a
 //                                   report of 10,000 entries, and the memory it then holds)
 //   kotira_handler_probe rss        resident memory after 200 problems
+//   kotira_handler_probe rss voice  the same, then the speaker pressed once (the desktop's speech
+//                                   service) and the reading let run to its end: the memory then
+//   kotira_handler_probe voice [G]  one reading of the first problem of the group whose name
+//                                   contains G (else the first group): the press, the time until
+//                                   the voice speaks and until it is done, and the memory before
+//                                   and after
 //   kotira_handler_probe report     resident memory after 200 problems (a short report) and again
 //                                   after 10,000 more entries appended by checking answers
 // KOTIRA_SMAPS=<file> with "rss" or "report" also writes the process's memory map, mapping by
@@ -10,13 +16,17 @@
 
 #include "app/Form4.h"
 #include "app/Program.h"
+#include "exercise/SpeechVoice.h"
 #include "problems/Form1.h"
 #include "report/Form3.h"
 #include "selection/Form2.h"
+#include "windows/PictureButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -86,13 +96,48 @@ Figures TimeChecks(Form1& form, int count) {
     return Summarise(times);
 }
 
+// Presses the speaker once with the real voice and lets the event loop run until the reading
+// ends (at most half a minute). Prints how long the press took, when the voice began to speak and
+// when it was done, in milliseconds (-1: never).
+void ReadOnce(Form1& form, SpeechVoice*& voice, std::FILE* out) {
+    QElapsedTimer clock;
+    clock.start();
+    form.ui.Command9->click();
+    const double press = clock.nsecsElapsed() / 1e6;
+    qint64 began = -1;
+    qint64 done = -1;
+    while (clock.elapsed() < 30000 && done < 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+        if (!voice || form.ui.Command9->isHidden())
+            break;
+        const bool speaking = voice->VoiceState() == Voice::State::Speaking;
+        if (began < 0 && speaking && clock.elapsed() > 0)
+            began = clock.elapsed();
+        // Speaking is what the press asks for at once; the end is the engine's report.
+        if (began >= 0 && !speaking)
+            done = clock.elapsed();
+    }
+    std::fprintf(out, "%-28s %8.2f ms\n", "speaker press (handler)", press);
+    std::fprintf(out, "%-28s %8lld ms\n", "reading done after", static_cast<long long>(done));
+    std::fprintf(out, "%-28s %8s\n", "speaker still offered", form.ui.Command9->isHidden() ? "no" : "yes");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const bool rss = argc > 1 && std::strcmp(argv[1], "rss") == 0;
     const bool report = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    const bool voiceOnly = argc > 1 && std::strcmp(argv[1], "voice") == 0;
+    const bool withVoice = voiceOnly || (rss && argc > 2 && std::strcmp(argv[2], "voice") == 0);
     SetEndProgramHook([] {});
+    SpeechVoice* voice = nullptr;
+    Form1::SetVoiceFactory([&voice] {
+        auto made = std::make_unique<SpeechVoice>();
+        voice = made.get();
+        return made;
+    });
 
     StartProgram();
     LetTheLoopRun();
@@ -101,14 +146,32 @@ int main(int argc, char* argv[]) {
 
     // Confirm in the group window up to the first problem painted.
     Form2& groups = Form2::Instance();
+    if (voiceOnly && argc > 2) {
+        const auto found = groups.ui.List1->findItems(QString::fromLocal8Bit(argv[2]), Qt::MatchContains);
+        if (!found.isEmpty()) {
+            groups.ui.List1->setCurrentItem(found.first());
+            groups.List1_Click();
+        }
+    }
     const double confirm = TimeMicros([&] {
         groups.Command1_Click();
         LetTheLoopRun();
     });
     Form1& form = Form1::Instance();
 
+    if (voiceOnly) {
+        std::printf("%s\n", qPrintable(form.ui.Text3->toPlainText()));
+        std::printf("%-28s %8ld kB\n", "resident memory before", ResidentKb());
+        ReadOnce(form, voice, stdout);
+        std::printf("%-28s %8ld kB\n", "resident memory after", ResidentKb());
+        UnloadProgramWindows();
+        return 0;
+    }
     if (rss) {
         SolveProblems(form, 200);
+        // Its figures go to stderr: the script reads the memory line alone.
+        if (withVoice)
+            ReadOnce(form, voice, stderr);
         PrintResident();
         DumpSmapsIfAsked();
         UnloadProgramWindows();

@@ -129,7 +129,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # to PulseAudio; Debian 12's libqt6multimedia6 carries its media plugins itself) and xdg-open,
 # which opens the report in the text editor and the checker's page in the browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "fonts-liberation2, qt6-translations-l10n, pulseaudio | pipewire-pulse, xdg-utils")
+  "fonts-liberation2, qt6-translations-l10n, pulseaudio | pipewire-pulse, xdg-utils, speech-dispatcher, speech-dispatcher-espeak-ng")
+# The statement read aloud: Qt's text-to-speech loads its speech-dispatcher plugin at run time, so
+# dpkg-shlibdeps does not see it; speech-dispatcher and its Spanish voice are recommended above.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-speech-speechd-plugin")
 # Lines of at most 80 characters, as Debian wants; cpack indents them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 KOTIRA sets arithmetic word problems worded in Spanish for primary-school

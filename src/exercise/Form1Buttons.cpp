@@ -37,6 +37,7 @@ void Form1::Command5_Click() {
 }
 
 void Form1::Command6_Click() {
+    StopVoice();
     state.Scratch = QString::number(AskYesNo(this, state.ExitQuestion));
     if (NumericValue(state.Scratch) == 6) {
         EndProgram();
@@ -46,6 +47,8 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command7_Click(int Index) {
+    // The pupil leaves for another window.
+    StopVoice();
     PlayCue(u"\\sonidos\\pulsax.WAV");
     if (Index == 2)
         Form3::Instance().ShowFromProgram();

@@ -24,6 +24,8 @@ QString StatementText(const QPlainTextEdit* box) {
 } // namespace
 
 void Form1::Command8_Click() {
+    // The pupil has answered: what the voice was reading is no longer wanted.
+    StopVoice();
     // 1. Watching animation over the statement; it hides itself when it ends.
     ui.Fandorel1->LoadFile(AppPath(u"\\gifs\\miro.gif"));
     ui.Fandorel1->show();

@@ -74,6 +74,9 @@ Form1::Form1() : parts_(std::make_unique<Parts>()) {
     connect(ui.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(ui.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(ui.Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(ui.Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    // Without a speech engine the speaker is not offered at all.
+    ui.Command9->setVisible(SpeakerOffered());
     connect(ui.Fandorel1, &AnimatedPicture::GifEnd, this, &Form1::Fandorel1_GifEnd);
 
     RegisterProgramWindow(this, [this] { Form_Activate(); });
@@ -146,6 +149,8 @@ void Form1::Form_Activate() {
 }
 
 void Form1::ResetView() {
+    // A move and an activation put another problem on show: the voice must not go on reading.
+    StopVoice();
     ui.Command8->setText(state.LangText[0]);
     ClearBoard();
     ui.Text2->clear();
@@ -172,4 +177,9 @@ bool Form1::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+void Form1::hideEvent(QHideEvent* event) {
+    StopVoice();
+    QWidget::hideEvent(event);
 }

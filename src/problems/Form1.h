@@ -9,6 +9,7 @@
 #include <memory>
 
 class RandomSource;
+class Voice;
 
 // The exercise window. One program-wide instance, created and loaded on first use and kept for
 // the whole run. Its controls are public under their designed names (ui) and so is its state,
@@ -32,6 +33,9 @@ public:
     static void SetRandomSourceFactory(std::function<std::unique_ptr<RandomSource>()> factory);
     // Tests answer the exit question (6 Yes, 7 No) instead of a modal box.
     static void SetQuestionHook(std::function<int(const QString& question)> hook);
+    // Tests hand in a voice that records what it is asked to say; the program speaks through the
+    // desktop's speech service. Either is made at the first press of the speaker.
+    static void SetVoiceFactory(std::function<std::unique_ptr<Voice>()> factory);
 
     Form1Ui ui;
     ExerciseState state;
@@ -44,6 +48,7 @@ public:
     void Command6_Click();
     void Command7_Click(int Index);
     void Command8_Click();
+    void Command9_Click();
     void Fandorel1_GifEnd(int repaint);
 
     void ClearBoard();
@@ -51,9 +56,12 @@ public:
     // cleared: the common start of an activation and of a move to another problem.
     void ResetView();
     void GenerateProblem(const QString& templatePath);
+    // Silences the speaker if it is reading.
+    void StopVoice();
 
 protected:
     bool event(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     Form1();

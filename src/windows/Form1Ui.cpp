@@ -6,19 +6,21 @@
 #include "windows/FileList.h"
 #include "windows/PaletteBox.h"
 #include "windows/PictureButton.h"
+#include "windows/StatementBox.h"
 #include "windows/Twips.h"
 #include "windows/UiHelpers.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
-constexpr int ButtonSide = 855; // every tool and keypad button is square
+constexpr int ButtonSide = 855;  // every tool and keypad button is square
+constexpr int SpeakerSide = 720; // 48 pixels at 96 dpi: a good target for a small finger
 
 // A tool button showing only its picture, on a background that matches the picture's own.
 PictureButton* ToolButton(QWidget* form, const QString& name, int left, int top, const char* picture,
@@ -79,7 +81,7 @@ void Form1Ui::setupUi(QWidget* form) {
     PlaceTwips(Picture1, 120, 120, 11655, 2535);
     SetFillColor(Picture1, QColor(0xFF, 0xFF, 0xFF));
 
-    Text3 = new QPlainTextEdit(Picture1);
+    Text3 = new StatementBox(Picture1);
     Text3->setObjectName(QStringLiteral("Text3"));
     PlaceTwips(Text3, 240, 240, 11295, 2055);
     Text3->setFont(ArialFont(18, false));
@@ -200,4 +202,16 @@ void Form1Ui::setupUi(QWidget* form) {
                  Combo2,      Command2[12], Command2[13], Command6,     Command2[14], Command2[15],
                  Fandorel1,   Command8,     Fandorel2,    Command7[1],  Command7[2],  Command1[1],
                  File1,       Text3});
+
+    // The speaker, after the designed controls: last in the tab order, over the statement's corner.
+    Command9 = new PictureButton(form);
+    Command9->setObjectName(QStringLiteral("Command9"));
+    Command9->resize(TwipsToPx(SpeakerSide), TwipsToPx(SpeakerSide));
+    Command9->SetPicture(QStringLiteral(":/resources/speaker.svg"));
+    Command9->SetBackColor(QColor(0xFF, 0xFF, 0xFF));
+    Command9->setToolTip(QStringLiteral("Escuchar el enunciado"));
+    Command9->setAccessibleName(QStringLiteral("Escuchar el enunciado"));
+    Command9->setShortcut(QKeySequence(Qt::Key_F5));
+    Text3->SetCornerButton(Command9);
+    QWidget::setTabOrder(Text3, Command9);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/StatementBox.h" // Text3: its users see it as the QPlainTextEdit it is
+
 #include <QColor>
 #include <QString>
 
@@ -15,7 +17,6 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QWidget;
 
 // The exercise window's controls, under their designed names, as setupUi() creates them on the
@@ -23,8 +24,8 @@ class QWidget;
 // tab order of the layout. Control arrays are indexable; an index that the layout does not use
 // holds nullptr. Elements of Label1 and Picture3 beyond 0 are made at run time by the board.
 struct Form1Ui {
-    QFrame* Picture1 = nullptr;      // white statement area
-    QPlainTextEdit* Text3 = nullptr; // the statement (inside Picture1)
+    QFrame* Picture1 = nullptr;    // white statement area
+    StatementBox* Text3 = nullptr; // the statement (inside Picture1)
     AnimatedPicture* Fandorel1 = nullptr;
 
     std::array<PictureButton*, 2> Command1{};  // 0 previous, 1 next
@@ -35,6 +36,9 @@ struct Form1Ui {
     PictureButton* Command6 = nullptr;         // exit
     std::array<PictureButton*, 3> Command7{};  // 1 group window, 2 report window (0 unused)
     PictureButton* Command8 = nullptr;         // check
+    // Speaker: reads the statement aloud. Not a designed control: it sits inside Text3's frame, at
+    // its lower right, in a strip the text keeps clear of, so every designed control keeps its place.
+    PictureButton* Command9 = nullptr;
 
     PaletteBox* Picture4 = nullptr;       // colour palette
     BoardWidget* Picture2 = nullptr;      // the board

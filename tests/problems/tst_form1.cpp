@@ -4,10 +4,12 @@
 #include "app/Cue.h"
 #include "app/Module1.h"
 #include "app/Program.h"
+#include "exercise/SpokenText.h"
 #include "problems/Form1.h"
 #include "report/Form3.h"
 #include "selection/Form2.h"
 #include "support/FakeProblemView.h"
+#include "support/FakeVoice.h"
 #include "support/TempAppFolder.h"
 #include "windows/AnimatedPicture.h"
 #include "windows/FileList.h"
@@ -65,6 +67,12 @@ private slots:
     void statementKeys();
     void nonBreakingSpacesReachTheReport();
     void groupButtonBringsTheGroupWindow();
+    void speakerReadsWhatThePupilSees_data();
+    void speakerReadsWhatThePupilSees();
+    void voiceStops_data();
+    void voiceStops();
+    void speakerGoneWhenTheVoiceFails();
+    void speakerKey();
 
 private:
     Form1& openGroup(const QString& name, int index);
@@ -72,6 +80,7 @@ private:
     std::unique_ptr<TempAppFolder> app_;
     QStringList cues_;
     int endRequests_ = 0;
+    FakeVoice* voice_ = nullptr; // the voice the speaker made, if any
 };
 
 void TestForm1::init() {
@@ -84,6 +93,12 @@ void TestForm1::init() {
         app_->writeLines(QString("Problemas/A/%1.txt").arg(n), numericTemplate(n));
     app_->writeLines("Problemas/B/1.txt", {"Elige la buena", "TEXTO", "nota", "uno", "dos ", "tres"});
     app_->writeLines("Problemas/B/2.txt", numericTemplate(2));
+    voice_ = nullptr;
+    Form1::SetVoiceFactory([this] {
+        auto voice = std::make_unique<FakeVoice>();
+        voice_ = voice.get();
+        return voice;
+    });
 
     Form1::SetRandomSourceFactory([] { return std::make_unique<ScriptedRandom>(QList<float>{0.0f}); });
     cues_.clear();
@@ -100,6 +115,7 @@ void TestForm1::cleanup() {
     Form3::Unload();
     MakeActiveProgramWindow(nullptr);
     Form1::SetQuestionHook({});
+    Form1::SetVoiceFactory({});
     SetCueObserver({});
     SetEndProgramHook({});
     Module1::GroupPath.clear();
@@ -480,6 +496,78 @@ void TestForm1::nonBreakingSpacesReachTheReport() {
     Form1& form = openGroup("A", 0);
     form.Command8_Click();
     QVERIFY(Form3::Existing()->ReportText().contains(QString("\r\nCuesta 10\u00A0000 euros \r\n")));
+}
+
+void TestForm1::speakerReadsWhatThePupilSees_data() {
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("numeric problem") << "V" << 3 << "Hay 1049173 personas y 5 euros .";
+    QTest::newRow("choice problem") << "B" << 1 << "Elige la buena. Las opciones son: uno. dos. tres.";
+}
+
+void TestForm1::speakerReadsWhatThePupilSees() {
+    QFETCH(QString, group);
+    QFETCH(int, index);
+    QFETCH(QString, spoken);
+    // Digit groups with no-break spaces, as a teacher may write them.
+    app_->writeLines("Problemas/V/1.txt",
+                     {"Hay 1\u00A0049\u00A0173 personas y NUMERO1 € .", "NUMERO1 + NUMERO2"});
+    Form1& form = openGroup(group, index);
+    QVERIFY(!form.ui.Command9->isHidden());
+    QVERIFY(!voice_); // nothing is made until the pupil asks
+    form.ui.Command9->click();
+    QVERIFY(voice_);
+    QCOMPARE(voice_->said, QStringList{spoken});
+}
+
+void TestForm1::voiceStops_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("second press") << "press";
+    QTest::newRow("next problem") << "move";
+    QTest::newRow("check") << "check";
+    QTest::newRow("report window") << "leave";
+}
+
+void TestForm1::voiceStops() {
+    QFETCH(QString, action);
+    Form1& form = openGroup("A", 0);
+    form.ui.Command9->click();
+    QCOMPARE(voice_->stops, 0);
+    if (action == "press")
+        form.ui.Command9->click();
+    else if (action == "move")
+        form.Command1_Click(1);
+    else if (action == "check")
+        form.Command8_Click();
+    else
+        form.Command7_Click(2);
+    QCOMPARE(voice_->stops, 1);
+    QCOMPARE(voice_->said.size(), 1);
+    // The next press reads again from the beginning, what is now on show.
+    form.ui.Command9->click();
+    QCOMPARE(voice_->said.size(), 2);
+    QCOMPARE(voice_->said.last(), SpokenProblem(form.ui.Text3->toPlainText(), {}));
+}
+
+void TestForm1::speakerGoneWhenTheVoiceFails() {
+    Form1& form = openGroup("A", 0);
+    form.ui.Command9->click();
+    QTest::ignoreMessage(QtWarningMsg, "sin voz");
+    voice_->Fail();
+    QVERIFY(form.ui.Command9->isHidden());
+    form.ui.Command9->click(); // the shortcut still reaches a hidden button
+    QCOMPARE(voice_->said.size(), 1);
+}
+
+void TestForm1::speakerKey() {
+    Form1& form = openGroup("A", 0);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.ui.Text2, Qt::Key_F5);
+    // A button's shortcut shows the button pressed for a moment, then clicks it.
+    QTRY_VERIFY(voice_);
+    QCOMPARE(voice_->said.size(), 1);
 }
 
 QTEST_MAIN(TestForm1)

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -145,6 +146,7 @@ private slots:
     void artwork_data();
     void artwork();
     void arrowsPointTheirWay();
+    void speakerInTheStatementCorner();
 
 private:
     std::unique_ptr<Windows> w_;
@@ -556,6 +558,27 @@ void TestLayouts::arrowsPointTheirWay() {
     const QColor onRight = QColor::fromRgb(PixelAt(grab, rightButton + probe));
     QVERIFY2(onLeft.red() > 220 && onLeft.green() > 220 && onLeft.blue() > 220, qPrintable(onLeft.name()));
     QVERIFY2(onRight.red() > 180 && onRight.green() < 80 && onRight.blue() < 80, qPrintable(onRight.name()));
+}
+
+void TestLayouts::speakerInTheStatementCorner() {
+    // Inside the statement box, at its lower right, clear of the text and of the scroll bar; big
+    // enough for a small finger; a picture of its own; named for screen readers.
+    GrabShown(w_->form1);
+    const Form1Ui& ui = w_->ui1;
+    PictureButton* speaker = ui.Command9;
+    QCOMPARE(speaker->parentWidget(), ui.Text3);
+    QVERIFY(!speaker->isHidden());
+    QVERIFY(speaker->width() >= 48 && speaker->height() >= 48);
+    const QRect inside = ui.Text3->contentsRect();
+    QVERIFY(inside.contains(speaker->geometry()));
+    QVERIFY(!ui.Text3->viewport()->geometry().intersects(speaker->geometry()));
+    const QWidget* bar = ui.Text3->verticalScrollBar();
+    QVERIFY(!QRect(bar->mapTo(ui.Text3, QPoint()), bar->size()).intersects(speaker->geometry()));
+    QVERIFY(inside.bottom() - speaker->geometry().bottom() < 8);
+    QVERIFY(QSvgRenderer(speaker->Picture()).isValid());
+    QCOMPARE(speaker->accessibleName(), QStringLiteral("Escuchar el enunciado"));
+    QCOMPARE(speaker->toolTip(), QStringLiteral("Escuchar el enunciado"));
+    QCOMPARE(speaker->shortcut(), QKeySequence(Qt::Key_F5));
 }
 
 QTEST_MAIN(TestLayouts)

@@ -1,0 +1,123 @@
+#include "exercise/SpeechVoice.h"
+
+#include <QLocale>
+#include <QTextToSpeech>
+#include <QThread>
+
+// Runs on the voice's thread: everything that talks to the speech service.
+class SpeechEngine : public QObject {
+    Q_OBJECT
+
+public:
+    void Start() {
+        // Connects to speech-dispatcher, starting it if need be: this may take seconds.
+        speech_ = new QTextToSpeech(this);
+        if (speech_->state() == QTextToSpeech::Error) {
+            emit Failed(QStringLiteral("No se puede leer en voz alta: el servicio de voz no responde (%1).")
+                            .arg(speech_->errorString()));
+            return;
+        }
+        bool found = false;
+        QLocale spanish;
+        for (const QLocale& locale : speech_->availableLocales()) {
+            if (locale.language() == QLocale::Spanish && (!found || locale.territory() == QLocale::Spain)) {
+                spanish = locale;
+                found = true;
+            }
+        }
+        if (!found) {
+            emit Failed(
+                QStringLiteral("No se puede leer en voz alta: no hay ninguna voz en español instalada."));
+            return;
+        }
+        speech_->setLocale(spanish);
+        // A little slower than the default, for young listeners.
+        speech_->setRate(-0.2);
+        connect(speech_, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+            emit Reported(request_, state == QTextToSpeech::Speaking);
+        });
+        connect(speech_, &QTextToSpeech::errorOccurred, this, [this](auto, const QString& why) {
+            emit Failed(QStringLiteral("No se puede leer en voz alta: %1").arg(why));
+        });
+        ready_ = true;
+    }
+
+    void Say(quint64 request, const QString& text) {
+        if (!ready_)
+            return;
+        // The end of what was being read is reported under the earlier request, so ignored.
+        speech_->stop();
+        request_ = request;
+        speech_->say(text);
+    }
+
+    void Stop(quint64 request) {
+        if (!ready_)
+            return;
+        request_ = request;
+        speech_->stop();
+    }
+
+signals:
+    void Reported(quint64 request, bool speaking);
+    void Failed(const QString& reason);
+
+private:
+    QTextToSpeech* speech_ = nullptr;
+    bool ready_ = false;
+    quint64 request_ = 0;
+};
+
+SpeechVoice::SpeechVoice(QObject* parent) : Voice(parent), thread_(new QThread), engine_(new SpeechEngine) {
+    thread_->setObjectName(QStringLiteral("voice"));
+    engine_->moveToThread(thread_);
+    connect(thread_, &QThread::finished, engine_, &QObject::deleteLater);
+    connect(engine_, &SpeechEngine::Reported, this, &SpeechVoice::Reported);
+    connect(engine_, &SpeechEngine::Failed, this, [this](const QString& reason) {
+        state_ = State::Ready;
+        emit Failed(reason);
+    });
+    thread_->start();
+    QMetaObject::invokeMethod(engine_, &SpeechEngine::Start, Qt::QueuedConnection);
+}
+
+SpeechVoice::~SpeechVoice() {
+    disconnect(engine_, nullptr, this, nullptr);
+    // Silenced and closed on its own thread, after whatever was asked before.
+    QMetaObject::invokeMethod(
+        engine_,
+        [engine = engine_, thread = thread_] {
+            engine->Stop(0);
+            thread->quit();
+        },
+        Qt::QueuedConnection);
+    // A speech service that does not answer keeps the thread waiting on it: the program does not
+    // wait with it. The thread and its engine are then left to the end of the process.
+    if (thread_->wait(QDeadlineTimer(500)))
+        delete thread_;
+}
+
+bool SpeechVoice::EngineInstalled() {
+    return !QTextToSpeech::availableEngines().isEmpty();
+}
+
+void SpeechVoice::Say(const QString& text) {
+    const quint64 request = ++request_;
+    state_ = State::Speaking;
+    QMetaObject::invokeMethod(
+        engine_, [engine = engine_, request, text] { engine->Say(request, text); }, Qt::QueuedConnection);
+}
+
+void SpeechVoice::Stop() {
+    const quint64 request = ++request_;
+    state_ = State::Ready;
+    QMetaObject::invokeMethod(
+        engine_, [engine = engine_, request] { engine->Stop(request); }, Qt::QueuedConnection);
+}
+
+void SpeechVoice::Reported(quint64 request, bool speaking) {
+    if (request == request_)
+        state_ = speaking ? State::Speaking : State::Ready;
+}
+
+#include "SpeechVoice.moc"
