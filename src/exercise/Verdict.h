@@ -6,8 +6,14 @@
 
 // A choice is right when its text ends in a space: the template marks the right choice so.
 bool IsRightChoice(const QString& choice);
-// A numeric answer is right when the number it starts with equals the result exactly.
+// A numeric answer is right when the number it starts with equals the result once both are rounded
+// to the precision the arithmetic carries (NumericValue.h); "12.345" is right for either reading.
 bool IsRightNumber(const QString& answer, double result);
+
+// From 10^12 on, two different whole numbers can round alike, so a wrong answer could be judged
+// right: results there (and infinities) are beyond what the program judges exactly.
+inline constexpr double kExactLimit = 1e12;
+bool IsJudgedExactly(double result);
 
 // "\r\n\r\n( n )\r\n" + statement: the heading written at the first check of a problem.
 QString ReportHeading(int entryNumber, const QString& statement);

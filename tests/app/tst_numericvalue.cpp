@@ -11,6 +11,10 @@ class TestNumericValue : public QObject {
 private slots:
     void reads_data();
     void reads();
+    void ambiguousPoint_data();
+    void ambiguousPoint();
+    void spanishNumber_data();
+    void spanishNumber();
     void overflow_data();
     void overflow();
     void neverReadsPastTheText();
@@ -39,10 +43,33 @@ void TestNumericValue::reads_data() {
     QTest::newRow("line feed between digits") << "1\n2" << 12.0;
     QTest::newRow("blanks around the stop") << " 1 2 . 3 4 " << 12.34;
     QTest::newRow("carriage return stops") << "1\r2" << 1.0;
-    QTest::newRow("no-break space stops") << QString("1") + QChar(0xA0) + "2" << 1.0;
+    QTest::newRow("no-break spaces group digits") << QString("1\u00A0049\u202F173") << 1049173.0;
     // Where reading stops.
-    QTest::newRow("decimal comma") << "2,5" << 2.0;
-    QTest::newRow("decimal comma 3,5") << "3,5" << 3.0;
+    QTest::newRow("decimal comma") << "4,5" << 4.5;
+    QTest::newRow("decimal comma, trailing zero") << "2,50" << 2.5;
+    QTest::newRow("starts with the comma") << ",5" << 0.5;
+    QTest::newRow("negative with comma") << "-0,25" << -0.25;
+    QTest::newRow("blank after the comma") << "4, 5" << 4.5;
+    QTest::newRow("comma at the end") << "4," << 4.0;
+    QTest::newRow("comma then letter") << "4,x" << 4.0;
+    QTest::newRow("comma alone") << "," << 0.0;
+    QTest::newRow("second comma stops") << "1,2,3" << 1.2;
+    QTest::newRow("point after a decimal comma stops") << "1,5.3" << 1.5;
+    QTest::newRow("comma after a decimal point stops") << "1.5,3" << 1.5;
+    QTest::newRow("comma then exponent ends") << "4,e5" << 4.0;
+    QTest::newRow("exponent after decimal comma") << "2,5e2" << 250.0;
+    // Points that group thousands.
+    QTest::newRow("thousands points") << "1.049.173" << 1049173.0;
+    QTest::newRow("thousands points, blanks") << "1 . 049 . 173" << 1049173.0;
+    QTest::newRow("point before decimal comma") << "1.234,5" << 1234.5;
+    QTest::newRow("points before decimal comma") << "1.049.173,25" << 1049173.25;
+    QTest::newRow("grouped then comma without digit") << "1.049.173," << 1049173.0;
+    QTest::newRow("single point with three digits") << "12.345" << 12.345;
+    QTest::newRow("group of four digits is no grouping") << "1.049.1734" << 1.049;
+    QTest::newRow("group of two digits is no grouping") << "1.04.173" << 1.04;
+    QTest::newRow("third point breaks the grouping") << "1.049.173.5" << 1.049;
+    QTest::newRow("point and two digits before a comma") << "1.23,5" << 1.23;
+    QTest::newRow("no digits before the points") << ".049.173" << 0.049;
     QTest::newRow("words after the number") << "12 manzanas" << 12.0;
     QTest::newRow("euro sign after") << "5 €" << 5.0;
     QTest::newRow("second full stop") << "1.2.3" << 1.2;
@@ -100,6 +127,45 @@ void TestNumericValue::reads() {
     const double read = NumericValue(text);
     QCOMPARE(read, value);
     QVERIFY(!std::signbit(read) || value < 0);
+}
+
+void TestNumericValue::ambiguousPoint_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("alternative");
+    QTest::newRow("12.345") << "12.345" << 12345.0;
+    QTest::newRow("negative") << "-1.000" << -1000.0;
+    QTest::newRow("two decimals are a decimal") << "12.34" << 12.34;
+    QTest::newRow("four decimals are a decimal") << "12.3456" << 12.3456;
+    QTest::newRow("no whole digits") << ".345" << 0.345;
+    QTest::newRow("with an exponent") << "1.234e1" << 12.34;
+    QTest::newRow("decimal comma") << "12,345" << 12.345;
+}
+
+void TestNumericValue::ambiguousPoint() {
+    QFETCH(QString, text);
+    QFETCH(double, alternative);
+    QCOMPARE(ReadNumber(text).alternative, alternative);
+}
+
+void TestNumericValue::spanishNumber_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("whole") << 42.0 << "42";
+    QTest::newRow("four digits stay whole") << 1234.0 << "1234";
+    QTest::newRow("five digits grouped") << 12345.0 << "12\u00A0345";
+    QTest::newRow("millions grouped") << 1049173.0 << "1\u00A0049\u00A0173";
+    QTest::newRow("decimal comma") << 2.5 << "2,5";
+    QTest::newRow("float noise dropped") << 1.1 + 2.2 << "3,3";
+    QTest::newRow("tiny noise is zero") << 0.3 - 0.1 - 0.2 << "0";
+    QTest::newRow("negative grouped") << -12345.75 << "-12\u00A0345,75";
+    QTest::newRow("no exponent") << 6.1e16 << "61\u00A0000\u00A0000\u00A0000\u00A0000\u00A0000";
+    QTest::newRow("a third") << 10.0 / 3 << "3,333333333";
+}
+
+void TestNumericValue::spanishNumber() {
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    QCOMPARE(SpanishNumber(value), shown);
 }
 
 void TestNumericValue::overflow_data() {

@@ -11,6 +11,8 @@ class TestVerdict : public QObject {
 private slots:
     void numericAnswers_data();
     void numericAnswers();
+    void exactRange_data();
+    void exactRange();
     void choiceAnswers_data();
     void choiceAnswers();
     void reportPieces();
@@ -33,10 +35,30 @@ void TestVerdict::numericAnswers_data() {
     QTest::newRow("empty") << "" << 42.0 << false;
     QTest::newRow("empty is zero") << "" << 0.0 << true;
     QTest::newRow("decimal point") << "2.5" << 2.5 << true;
-    QTest::newRow("comma is no separator") << "2,5" << 2.5 << false;
+    QTest::newRow("decimal comma") << "2,5" << 2.5 << true;
+    QTest::newRow("kilos: 5,5") << "5,5" << 2.5 + 3.0 << true;
+    QTest::newRow("kilos: 5 is wrong") << "5" << 5.5 << false;
+    QTest::newRow("2,5 is not 2") << "2,5" << 2.0 << false;
+    QTest::newRow("2 is not 2,5") << "2" << 2.5 << false;
+    QTest::newRow("1,1 + 2,2 with a comma") << "3,3" << 1.1 + 2.2 << true;
+    QTest::newRow("1,1 + 2,2 with a point") << "3.3" << 1.1 + 2.2 << true;
+    QTest::newRow("0,1 + 0,2") << "0,3" << 0.1 + 0.2 << true;
+    QTest::newRow("noise that should be 0") << "0" << 0.3 - 0.1 - 0.2 << true;
+    QTest::newRow("cents differ") << "3,31" << 1.1 + 2.2 << false;
+    QTest::newRow("tenth of a millionth differs") << "0,3000001" << 0.3 << false;
+    QTest::newRow("thousands points") << "1.049.173" << 1049173.0 << true;
+    QTest::newRow("no-break spaces") << QString("1\u00A0049\u00A0173") << 1049173.0 << true;
+    QTest::newRow("thousands points, one off") << "1.049.174" << 1049173.0 << false;
+    QTest::newRow("12.345 as thousands") << "12.345" << 12345.0 << true;
+    QTest::newRow("12.345 as decimal") << "12.345" << 12.345 << true;
+    QTest::newRow("12.345 is not 12") << "12.345" << 12.0 << false;
+    QTest::newRow("12,345 has no thousands reading") << "12,345" << 12345.0 << false;
+    QTest::newRow("neighbours below 10^12 differ") << "999999999999" << 999999999998.0 << false;
+    QTest::newRow("twelve digits equal") << "999999999999" << 999999999999.0 << true;
+    QTest::newRow("negative zero result") << "0" << -0.0 << true;
+    QTest::newRow("-10 is not 10") << "-10" << 10.0 << false;
     QTest::newRow("too large for a real") << "1e999" << 1e308 << false;
     QTest::newRow("too large, against a division by zero") << "1e400" << qInf() << false;
-    QTest::newRow("no tolerance") << "0.30000000000000004" << 0.3 << false;
 }
 
 void TestVerdict::numericAnswers() {
@@ -44,6 +66,22 @@ void TestVerdict::numericAnswers() {
     QFETCH(double, result);
     QFETCH(bool, right);
     QCOMPARE(IsRightNumber(answer, result), right);
+}
+
+void TestVerdict::exactRange_data() {
+    QTest::addColumn<double>("result");
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("below 10^12") << 999999999999.0 << true;
+    QTest::newRow("10^12") << 1e12 << false;
+    QTest::newRow("beyond 2^53") << 9007199254740993.0 << false;
+    QTest::newRow("negative beyond") << -2e12 << false;
+    QTest::newRow("division by zero") << qInf() << false;
+}
+
+void TestVerdict::exactRange() {
+    QFETCH(double, result);
+    QFETCH(bool, exact);
+    QCOMPARE(IsJudgedExactly(result), exact);
 }
 
 void TestVerdict::choiceAnswers_data() {

@@ -30,7 +30,7 @@ QString textFrom(const uint8_t* data, size_t size) {
 }
 
 bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n';
+    return c == u' ' || c == u'\t' || c == u'\n' || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
 bool same(double a, double b) {
@@ -61,6 +61,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const qsizetype letter = withoutBlanks.indexOf(u'z');
     if (letter >= 0)
         FUZZ_CHECK(same(NumericValue(QStringView(withoutBlanks).left(letter)), value));
+
+    // A decimal comma reads as a decimal point does, when no point stands before it.
+    const qsizetype comma = withoutBlanks.indexOf(u',');
+    if (comma >= 0 && comma + 1 < withoutBlanks.size() && withoutBlanks[comma + 1].isDigit() &&
+        withoutBlanks[comma + 1].unicode() < 128 && !withoutBlanks.left(comma).contains(u'.')) {
+        QString withPoint = withoutBlanks;
+        withPoint[comma] = u'.';
+        FUZZ_CHECK(same(NumericValue(withPoint), value));
+    }
+
+    // The other reading of "12.345" is a number too, and differs only for that form.
+    const NumberReading reading = ReadNumber(text);
+    FUZZ_CHECK(same(reading.value, value) && !std::isnan(reading.alternative));
+    if (!same(reading.alternative, value))
+        FUZZ_CHECK(withoutBlanks.count(u'.') >= 1);
 
     // A minus sign in front of a plain number negates it.
     if (!withoutBlanks.isEmpty() && (withoutBlanks[0].isDigit() || withoutBlanks[0] == u'.') &&

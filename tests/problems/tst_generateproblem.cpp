@@ -185,7 +185,7 @@ void TestGenerateProblem::numericProblems_data() {
     QTest::newRow("items read by their leading number")
         << "NUMEROC NUMEROC NUMEROC"
         << "NUMEROC + NUMEROC + NUMEROC" << QList<float>{0.1f, 0.5f, 0.9f} << "12 manzanas 1 000 2,5 kg "
-        << 1014.0;
+        << 1014.5;
     QTest::newRow("literal word as named operand reads 0")
         << "NUMEROS NUMERO1"
         << "NUMERO1 * NUMEROS + 4" << QList<float>{N1(5)} << "NUMEROS 5 " << 4.0;

@@ -3,7 +3,9 @@
 // there and playable.
 
 #include "app/AppFolder.h"
+#include "app/NumericValue.h"
 #include "app/TextFile.h"
+#include "exercise/Verdict.h"
 #include "problems/ExerciseState.h"
 #include "problems/GenerateProblem.h"
 #include "problems/RandomSource.h"
@@ -140,7 +142,7 @@ void TestShippedContent::groupsSortByYearThenTopic() {
         const QDir dir(ContentDir + "/Problemas/" + group);
         const QStringList entries =
             dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        QVERIFY2(entries.size() >= 12,
+        QVERIFY2(entries.size() >= 16,
                  qPrintable(QString("%1 holds %2 templates").arg(group).arg(entries.size())));
         for (qsizetype n = 1; n <= entries.size(); ++n)
             QVERIFY2(entries.contains(QString::number(n) + ".txt") &&
@@ -150,8 +152,8 @@ void TestShippedContent::groupsSortByYearThenTopic() {
     }
     QCOMPARE(lastTopicOfYear.size(), 6);
     for (const QString& last : std::as_const(lastTopicOfYear))
-        QVERIFY2(last >= "D", "a year with fewer than four groups");
-    QVERIFY2(templates >= 300, qPrintable(QString::number(templates)));
+        QVERIFY2(last >= "F", "a year with fewer than six groups");
+    QVERIFY2(templates >= 600, qPrintable(QString::number(templates)));
 }
 
 // Each name must be read whole in the group window's list, in its own font and width.
@@ -190,6 +192,7 @@ void TestShippedContent::everyTemplateGeneratesCleanProblems() {
 
     for (const QString& group : groupNames()) {
         const QDir dir(ContentDir + "/Problemas/" + group);
+        const qsizetype maxDecimals = group.startsWith(QStringLiteral("6º")) ? 3 : 2;
         for (qsizetype n = 1; n <= dir.entryList(QDir::Files).size(); ++n) {
             const QString path = dir.filePath(QString::number(n) + ".txt");
             const QString where = group + "/" + QString::number(n) + ".txt: ";
@@ -233,7 +236,7 @@ void TestShippedContent::everyTemplateGeneratesCleanProblems() {
                             lists.contains(token.toUpper()) && words.count(token) == 1,
                             qPrintable(where + token + " must name a list and occur once in the statement"));
                     else
-                        QVERIFY2(token.toInt() > 0, qPrintable(where + "literal operand " + token));
+                        QVERIFY2(NumericValue(token) > 0, qPrintable(where + "literal operand " + token));
                 }
             }
 
@@ -276,10 +279,24 @@ void TestShippedContent::everyTemplateGeneratesCleanProblems() {
                     QVERIFY2(right == 1, qPrintable(where + QString("%1 right choices").arg(right)));
                 } else {
                     QVERIFY(view.answerVisible && !view.tokensVisible);
-                    // Every shipped problem is worded in whole numbers; a pupil cannot type 2,5.
+                    // A result the pupil can write: never negative, whole or with at most two
+                    // decimals (three in 6º, where thousandths are taught), judged exactly.
                     const double result = state.Result;
-                    QVERIFY2(std::isfinite(result) && result > -1 && std::floor(result) == result,
-                             qPrintable(where + QString("result %1 for: %2").arg(result).arg(statement)));
+                    const QString shown = SpanishNumber(result);
+                    const qsizetype comma = shown.indexOf(u',');
+                    const qsizetype decimals = comma < 0 ? 0 : shown.size() - comma - 1;
+                    if (!IsJudgedExactly(result) || result < 0 || decimals > maxDecimals ||
+                        !IsRightNumber(shown, result))
+                        QFAIL(qPrintable(where + QString("result %1 for: %2").arg(shown, statement)));
+                    // Whole results are judged as before the decimal comma: the number itself is
+                    // right, its neighbours are wrong.
+                    if (decimals == 0) {
+                        const auto whole = qint64(result);
+                        if (!IsRightNumber(QString::number(whole), result) ||
+                            IsRightNumber(QString::number(whole + 1), result) ||
+                            IsRightNumber(QString::number(whole - 1), result))
+                            QFAIL(qPrintable(where + "whole verdict changed for " + shown));
+                    }
                     results.insert(result);
                 }
             }
