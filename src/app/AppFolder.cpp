@@ -5,12 +5,23 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
+#include <algorithm>
 #include <filesystem>
+
+#ifndef KOTIRA_SITE_FOLDER
+#define KOTIRA_SITE_FOLDER ""
+#endif
 
 namespace {
 
 QString& overriddenFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString& overriddenSiteFolder() {
     static QString folder;
     return folder;
 }
@@ -70,6 +81,28 @@ bool isSeparator(QChar c) {
     return c == u'\\' || c == u'/';
 }
 
+// True for "\datos\" followed by a name, in any letter case and with either separator: the
+// literals of data lists, which the site folder may hold too.
+bool isDataListLiteral(QStringView literal) {
+    static constexpr QStringView folder = u"datos";
+    return literal.size() > folder.size() + 2 && isSeparator(literal[0]) &&
+           literal.mid(1, folder.size()).compare(folder, Qt::CaseInsensitive) == 0 &&
+           isSeparator(literal[folder.size() + 1]);
+}
+
+// The ordinary sub-folders of one "Problemas" folder. Hidden folders are left out: a folder the
+// file manager does not show is no group.
+void addGroups(const QString& problems, bool site, QList<GroupFolder>& groups) {
+    const QDir dir(problems);
+    if (problems.isEmpty() || !dir.exists())
+        return;
+    const QFileInfoList folders = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo& folder : folders) {
+        if (folder.isDir() && !folder.isHidden())
+            groups.append({folder.fileName(), problems + u'/' + folder.fileName(), site});
+    }
+}
+
 } // namespace
 
 QString AppFolder() {
@@ -81,8 +114,61 @@ void SetAppFolder(const QString& folder) {
     overriddenFolder() = folder;
 }
 
+QString SiteFolder() {
+    const QString& folder = overriddenSiteFolder();
+    return folder.isEmpty() ? QStringLiteral(KOTIRA_SITE_FOLDER) : folder;
+}
+
+void SetSiteFolder(const QString& folder) {
+    overriddenSiteFolder() = folder;
+}
+
 QString AppPath(QStringView literal) {
+    // A list the school put in its own folder wins over a shipped list of the same name, so that
+    // teachers change a list without touching the installed one.
+    if (isDataListLiteral(literal)) {
+        if (const QString site = SiteFolder(); !site.isEmpty()) {
+            QString path = ResolvePath(site, literal);
+            if (QFileInfo(path).isFile())
+                return path;
+        }
+    }
     return ResolvePath(AppFolder(), literal);
+}
+
+QStringList LookupFolders(QStringView folderLiteral) {
+    QStringList folders;
+    const QString probe = folderLiteral.toString() + QStringLiteral("\\x");
+    if (const QString site = SiteFolder(); !site.isEmpty() && isDataListLiteral(probe))
+        folders.append(ResolvePath(site, folderLiteral));
+    folders.append(ResolvePath(AppFolder(), folderLiteral));
+    return folders;
+}
+
+QList<GroupFolder> GroupFolders() {
+    QList<GroupFolder> shipped;
+    addGroups(ResolvePath(AppFolder(), u"\\Problemas"), false, shipped);
+    QList<GroupFolder> groups;
+    if (const QString site = SiteFolder(); !site.isEmpty())
+        addGroups(ResolvePath(site, u"\\Problemas"), true, groups);
+
+    // A site group replaces the shipped ones of its name: a teacher edits a copy, and an upgrade of
+    // the shipped groups never touches it.
+    QSet<QString> siteNames;
+    for (const GroupFolder& group : groups)
+        siteNames.insert(group.name.toCaseFolded());
+    for (GroupFolder& group : shipped) {
+        if (!siteNames.contains(group.name.toCaseFolded()))
+            groups.append(std::move(group));
+    }
+
+    // By name with letter case ignored, as a directory listing sorts them; names equal but for
+    // their case in a fixed order.
+    std::sort(groups.begin(), groups.end(), [](const GroupFolder& a, const GroupFolder& b) {
+        const int byName = a.name.toLower().compare(b.name.toLower());
+        return byName != 0 ? byName < 0 : a.name < b.name;
+    });
+    return groups;
 }
 
 QString ResolvePath(const QString& base, QStringView literal) {

@@ -15,20 +15,35 @@
 
 namespace {
 
-// Which statement words name a data list, per "\datos" folder. Kept across calls while the folder
-// is unchanged (adding, removing or renaming a list changes its time stamp), and while it changed
-// long enough ago for a later change to show in that stamp.
+// Which statement words name a data list, found through AppPath. Kept across calls while the
+// folders that decide AppPath's answer are unchanged (adding, removing or renaming a list changes a
+// folder's time stamp), and while they changed long enough ago for a later change to show in that
+// stamp.
 class DataListNames {
 public:
-    void begin(const QString& folder) {
-        const std::optional<TextFileCache::Stamp> stamp = FileStamp(folder);
-        exists_ = stamp && !stamp->regular;
-        if (exists_ && settled_ && folder == folder_ && *stamp == stamp_)
+    void begin() {
+        const QStringList folders = LookupFolders(u"\\datos");
+        const qint64 now = FileClockNow();
+        QList<TextFileCache::Stamp> stamps;
+        bool exists = false;
+        bool settled = true;
+        for (const QString& folder : folders) {
+            const std::optional<TextFileCache::Stamp> stamp = FileStamp(folder);
+            const bool isFolder = stamp && !stamp->regular;
+            exists = exists || isFolder;
+            // A folder that is missing shows up as a change whenever it appears.
+            settled = settled && (!isFolder || StampIsSettled(*stamp, now));
+            stamps.append(isFolder ? *stamp : TextFileCache::Stamp());
+        }
+        if (exists && settled_ && folders == folders_ && stamps == stamps_) {
+            exists_ = true;
             return;
+        }
         names_.clear();
-        folder_ = folder;
-        stamp_ = stamp.value_or(TextFileCache::Stamp());
-        settled_ = exists_ && StampIsSettled(stamp_, FileClockNow());
+        folders_ = folders;
+        stamps_ = stamps;
+        exists_ = exists;
+        settled_ = exists && settled;
     }
 
     // The list's full path, or an empty text when the word names no list.
@@ -37,7 +52,7 @@ public:
             return QString();
         auto it = names_.constFind(word);
         if (it == names_.cend()) {
-            QString path = ResolvePath(folder_, QString(u'\\' + word + QStringLiteral(".txt")));
+            QString path = AppPath(QString(QStringLiteral("\\datos\\") + word + QStringLiteral(".txt")));
             if (!IsOrdinaryFile(path))
                 path.clear();
             it = names_.insert(word, path);
@@ -58,8 +73,8 @@ private:
         return true;
     }
 
-    QString folder_;
-    TextFileCache::Stamp stamp_;
+    QStringList folders_;
+    QList<TextFileCache::Stamp> stamps_;
     bool exists_ = false;
     bool settled_ = false;
     QHash<QString, QString> names_;
@@ -105,7 +120,7 @@ bool IsOperator(QStringView token) {
 
 QString DataListPath(const QString& word) {
     Caches& cache = caches();
-    cache.names.begin(AppPath(u"\\datos"));
+    cache.names.begin();
     return cache.names.pathOf(word);
 }
 
@@ -119,7 +134,7 @@ TemplateReading ReadTemplate(const QStringList& lines) {
     const qsizetype wordCount = words.size();
     const qsizetype keptWords = std::min<qsizetype>(wordCount, MaxWords);
 
-    cache.names.begin(AppPath(u"\\datos"));
+    cache.names.begin();
     reading.kinds.resize(size_t(wordCount));
     for (qsizetype i = 0; i < wordCount; ++i) {
         const QString& word = words[i];

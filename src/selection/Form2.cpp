@@ -7,11 +7,9 @@
 #include "app/Module1.h"
 #include "app/Program.h"
 #include "problems/Form1.h"
-#include "windows/DirList.h"
 #include "windows/PictureButton.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -81,16 +79,15 @@ void Form2::Form_Load() {
 }
 
 void Form2::FillGroupList() {
-    // 1. A missing folder ends the filling with the list as it is.
-    if (!ui.Dir1->SetPath(AppPath(u"\\Problemas")))
-        return;
-    // 2. Each sub-folder by its own name, appended in the directory list's order. A hidden folder
-    //    does not answer a look-up for ordinary folders, so it is no group.
-    for (int i = 0; i < ui.Dir1->ListCount(); ++i) {
-        const QFileInfo folder(ui.Dir1->List(i));
-        if (!folder.isDir() || folder.isHidden())
-            continue;
-        ui.List1->addItem(folder.fileName());
+    // 1. The shipped groups and the school's own, sorted by name; none at all leaves the list as it
+    //    is.
+    const QList<GroupFolder> groups = GroupFolders();
+    // 2. Each group by its folder's own name, appended in that order; the entry keeps the folder's
+    //    full path, since a group may live in either folder.
+    for (const GroupFolder& group : groups) {
+        auto* entry = new QListWidgetItem(group.name);
+        entry->setData(Qt::UserRole, group.path);
+        ui.List1->addItem(entry);
     }
 }
 
@@ -98,8 +95,7 @@ void Form2::List1_Click() {
     PlayCue(u"\\sonidos\\lista.WAV");
     const int row = ui.List1->currentRow();
     Module1::GroupIndex = static_cast<qint16>(row);
-    // The entry is the folder's own name as listed: joined as it is, never cut at a backslash.
-    Module1::GroupPath = AppPath(u"\\problemas") + u'/' + ui.List1->item(row)->text();
+    Module1::GroupPath = ui.List1->item(row)->data(Qt::UserRole).toString();
 }
 
 void Form2::Command1_Click() {

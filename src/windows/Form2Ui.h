@@ -11,7 +11,7 @@ struct Form2Ui {
     QLabel* Label2 = nullptr;          // heading
     QListWidget* List1 = nullptr;      // the groups
     PictureButton* Command1 = nullptr; // confirm
-    DirList* Dir1 = nullptr;           // hidden: sub-folders of "\Problemas"
+    DirList* Dir1 = nullptr;           // hidden, as designed; the list comes from GroupFolders()
 
     void setupUi(QWidget* form);
 };

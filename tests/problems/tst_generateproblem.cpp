@@ -1,9 +1,13 @@
+#include "app/AppFolder.h"
 #include "problems/ExerciseState.h"
 #include "problems/GenerateProblem.h"
 #include "support/FakeProblemView.h"
 #include "support/TempAppFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <cmath>
@@ -79,6 +83,8 @@ private slots:
     void wordsThatNameNoList_data();
     void wordsThatNameNoList();
     void editsAndNewListsAreSeen();
+    void siteListsAreDrawnFirst_data();
+    void siteListsAreDrawnFirst();
     void moreThanSixteenOperands();
     void moreThan141Words();
     void unreadableTemplate_data();
@@ -499,6 +505,40 @@ void TestGenerateProblem::editsAndNewListsAreSeen() {
     g.run(path);
     QCOMPARE(g.view.statementText, "COLOR 8 ");
     QCOMPARE(g.state.Result, 9.0);
+}
+
+void TestGenerateProblem::siteListsAreDrawnFirst_data() {
+    QTest::addColumn<bool>("siteDatosAtFirst");
+    QTest::newRow("list added to the site's datos") << true;
+    QTest::newRow("site's datos made later") << false;
+}
+
+void TestGenerateProblem::siteListsAreDrawnFirst() {
+    QFETCH(bool, siteDatosAtFirst);
+    TempAppFolder app;
+    QTemporaryDir school;
+    SetSiteFolder(school.path());
+    writeLists(app);
+    app.writeLines("datos/COLOR.txt", {"azul"});
+    if (siteDatosAtFirst)
+        QDir().mkpath(school.path() + "/datos");
+    const QString path = writeTemplate(app, {"COLOR NUMERO1", "NUMERO1"});
+    Generation g;
+    g.run(path);
+    const QString before = g.view.statementText;
+
+    // Settled folders, so that only their time stamps can tell that the site now has the list.
+    QThread::msleep(100);
+    g.run(path);
+    QDir().mkpath(school.path() + "/datos");
+    QFile list(school.path() + "/datos/color.TXT");
+    const bool written = list.open(QIODevice::WriteOnly) && list.write("verde\r\n") > 0;
+    list.close();
+    g.run(path);
+    SetSiteFolder(QString());
+    QVERIFY(written);
+    QCOMPARE(before, "azul 3 ");
+    QCOMPARE(g.view.statementText, "verde 3 ");
 }
 
 void TestGenerateProblem::moreThanSixteenOperands() {

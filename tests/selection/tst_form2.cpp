@@ -9,10 +9,12 @@
 #include "support/TempAppFolder.h"
 #include "windows/PictureButton.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestForm2 : public QObject {
@@ -26,6 +28,8 @@ private slots:
     void groupsAreListedSortedByName();
     void firstGroupIsSelectedOnOpening();
     void onlyOrdinaryFoldersAreGroups();
+    void siteGroupsAreListed_data();
+    void siteGroupsAreListed();
     void groupNamesAreTakenAsTheyAre_data();
     void groupNamesAreTakenAsTheyAre();
     void captionsFromTheLanguageFile_data();
@@ -143,6 +147,34 @@ void TestForm2::onlyOrdinaryFoldersAreGroups() {
     app.write("Problemas/Aaa", "un archivo con nombre de grupo");
     app.mkdir("Problemas/Restas/Subcarpeta");
     QCOMPARE(entries(), (QStringList{"Restas", "Sumas"}));
+}
+
+void TestForm2::siteGroupsAreListed_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("fromSite");
+    QTest::newRow("shipped group") << 0 << false;
+    QTest::newRow("site group replacing a shipped one") << 1 << true;
+    QTest::newRow("site group") << 2 << true;
+}
+
+void TestForm2::siteGroupsAreListed() {
+    QFETCH(int, row);
+    QFETCH(bool, fromSite);
+    TempAppFolder app;
+    QTemporaryDir school;
+    SetSiteFolder(school.path());
+    app.mkdir("Problemas/Sumas");
+    app.mkdir("Problemas/Restas");
+    QDir().mkpath(school.path() + "/Problemas/sumas");
+    QDir().mkpath(school.path() + "/Problemas/Tablas");
+
+    const QStringList listed = entries();
+    SetSiteFolder(QString());
+    QCOMPARE(listed, (QStringList{"Restas", "sumas", "Tablas"}));
+    Form2::Instance().ui.List1->setCurrentRow(row);
+    QCOMPARE(Module1::GroupIndex, qint16(row));
+    const QString folder = (fromSite ? school.path() : app.path()) + "/Problemas/" + listed.at(row);
+    QCOMPARE(Module1::GroupPath, folder);
 }
 
 void TestForm2::captionsFromTheLanguageFile_data() {
