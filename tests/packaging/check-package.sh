@@ -130,18 +130,20 @@ for wanted in '"$site/Problemas"' '"$site/datos"' 'chown root:kotira' 'chmod 277
   'dpkg-statoverride --list'; do
   grep -q -F -- "$wanted" "$postinst" || fail "postinst lacks $wanted"
 done
-grep -q -e 'rm -r' -e 'rm -fr' -e 'rm -rf' "$postrm" && fail "postrm deletes folders with their content"
+grep -q -E '^[[:space:]]*rm -[a-z]*r' "$postrm" && fail "postrm deletes folders with their content"
 grep -q -F 'rmdir "$folder"' "$postrm" || fail "postrm does not remove the empty site folders on purge"
 
 # Hardened programs, stripped as Debian strips them, with no search path of their own.
 for program in "${programs[@]}"; do
   elf=$app/$program
+  # Into files: grep -q ends the pipe early, which pipefail would count as a failure.
   readelf -d "$elf" >"$work/dynamic"
+  readelf -W -l -S --dyn-syms "$elf" >"$work/elf"
   grep -q -e RUNPATH -e RPATH "$work/dynamic" && fail "$program has a search path: $(grep PATH "$work/dynamic")"
   grep -q BIND_NOW "$work/dynamic" || fail "$program is not bound at load (bind-now)"
-  readelf -l "$elf" | grep -q GNU_RELRO || fail "$program has no read-only relocations"
-  readelf --dyn-syms "$elf" | grep -q __stack_chk_fail || fail "$program has no stack protector"
-  readelf -S "$elf" | grep -q -e '\.comment' -e '\.symtab' && fail "$program is not stripped as Debian strips"
+  grep -q GNU_RELRO "$work/elf" || fail "$program has no read-only relocations"
+  grep -q __stack_chk_fail "$work/elf" || fail "$program has no stack protector"
+  grep -q -e '\.comment' -e '\.symtab' "$work/elf" && fail "$program is not stripped as Debian strips"
 done
 
 # The licence: DEP-5 copyright with the code under the GPL and the content under CC-BY-SA-4.0
