@@ -15,4 +15,5 @@ if(CPACK_GENERATOR STREQUAL "DEB")
   set(CPACK_STRIP_FILES OFF)
   # Every file time in the package is the release's, so the same sources give the same package.
   set(ENV{SOURCE_DATE_EPOCH} "${CPACK_KOTIRA_SOURCE_DATE_EPOCH}")
+  set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianInstalledSize.cmake)
 endif()
