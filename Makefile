@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run   installs what is missing, builds and starts KOTIRA
 # make test  installs what is missing, builds and runs every test through ctest, but the
 #            benchmarks (label bench, run by tools/bench): no test asserts a time

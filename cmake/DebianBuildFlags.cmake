@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The flags of a Debian package build, from dpkg-buildflags: optimisation, the hardening options
 # (stack protector, fortified functions, relro, bind-now, PIE) and the reproducible-build ones,
 # which map the source folder (the working folder given here) to "." in what the compiler writes.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: the app component in /opt/kotira, the conffile in /etc/kotira and the system
 # component under /usr, which is what lies around the application folder so that the menu, the
 # shell and software centres find KOTIRA. Included only in the package build (the package preset);

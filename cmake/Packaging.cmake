@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and packaging.
 #
 # The program finds everything it reads beside its own file, so an installation is one folder
