@@ -30,13 +30,21 @@ set(KOTIRA_SOURCE_DATE_EPOCH ${KOTIRA_CHANGELOG_Timestamp})
 set(ENV{SOURCE_DATE_EPOCH} ${KOTIRA_SOURCE_DATE_EPOCH})
 string(TIMESTAMP KOTIRA_RELEASE_DATE "%Y-%m-%d" UTC)
 
-# Stripped as Debian strips programs (dh_strip): no symbols, no .comment or .note section.
+# Stripped as Debian strips programs and libraries (dh_strip): no symbols, no .comment or .note
+# section. Libraries the programs load from the application folder (*.so, installed by the rules
+# of their own folders, which run before these) lose their unneeded symbols too.
 foreach(program IN LISTS KOTIRA_PROGRAMS)
   install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
       --remove-section=.note \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${program}\"
       COMMAND_ERROR_IS_FATAL ANY)"
     COMPONENT app)
 endforeach()
+install(CODE "file(GLOB modules \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.so\")
+    foreach(module IN LISTS modules)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        --strip-unneeded \"\${module}\" COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()"
+  COMPONENT app)
 
 # The language file is a conffile, so that dpkg keeps a school's edit (or asks about it) on
 # upgrade; the application folder reaches it through a link, where the program looks for it.
