@@ -1,7 +1,9 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run   installs what is missing, builds and starts KOTIRA
 # make test  installs what is missing, builds and runs every test through ctest, but the
 #            benchmarks (label bench, run by tools/bench): no test asserts a time
-# make package  builds the Debian package kotira_<version>_amd64.deb in build/
+# make package  builds the Debian package kotira_<version>-<revision>_amd64.deb in build-package/
+#               (its own build: Debian's compiler flags, the site folder /var/lib/kotira)
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 export QT_QPA_PLATFORM ?= offscreen
@@ -31,8 +33,9 @@ test-asan:
 	$(MAKE) test PRESET=asan
 
 package: deps
-	cmake --preset default >/dev/null
-	cmake --build --preset default --target package
+	cmake --preset package >/dev/null
+	cmake --build --preset package
+	cd build-package && cpack --config CPackConfig.cmake
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-package

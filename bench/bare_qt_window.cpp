@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floors: a bare Qt Widgets program that shows one window and, with "rss", prints its memory.
 //   bare_qt_window         Qt Widgets alone
 //   bare_qt_sound_window   (built with KOTIRA_FLOOR_SOUND) linked with the same Qt modules as the

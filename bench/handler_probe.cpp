@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the exercise window's handlers on the shipped content, in this process:
 //   kotira_handler_probe handlers   confirm to first problem, a move, a check (also with a
 //                                   report of 10,000 entries, and the memory it then holds)

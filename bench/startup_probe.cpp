@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start, up to the start-up window painted on screen, then out.
 #include "QuitOnFirstPaint.h"
 

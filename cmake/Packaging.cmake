@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation and packaging.
 #
 # The program finds everything it reads beside its own file, so an installation is one folder
@@ -11,10 +12,13 @@
 #   system   what a Debian package adds around /opt/kotira: the links in /usr/bin, the menu
 #            entries, the icons, the AppStream metadata and the Debian documents; installed only
 #            when asked for by name, so that an install into a folder stays one folder
+#   etc      the package's conffile, /etc/kotira/idioma.txt (also by name only)
+#
+# The last two exist only in the package build (KOTIRA_DEBIAN_BUILD, the package preset).
 #
 #   cmake --install build --prefix /somewhere/kotira            (app and folder)
-#   cmake --build build --target package                        (kotira_1.1_amd64.deb)
 #   cpack -G TGZ --config build/CPackConfig.cmake               (kotira-1.1-Linux.tar.gz)
+#   make package   (the package preset, build-package/)         (kotira_1.1-1_amd64.deb)
 #
 # The package (cmake/CPackGenerators.cmake) puts the app component in /opt/kotira and the system
 # component under /usr. On Linux Qt comes from the system (Debian 12: libqt6widgets6,
@@ -51,12 +55,19 @@ install(TARGETS ${KOTIRA_PROGRAMS}
 # content/ holds the folders themselves (Problemas, datos, ...); the trailing slash installs
 # what is in it rather than a folder named content. Fixed permissions rather than the checkout's,
 # which follow whatever umask the sources were cloned with.
+# In the Debian package the language file is a conffile in /etc/kotira (cmake/DebianPackage.cmake),
+# which the application folder reaches through a link, so it is left out here.
+set(KOTIRA_CONTENT_EXCLUDE "^$")
+if(KOTIRA_DEBIAN_BUILD)
+  set(KOTIRA_CONTENT_EXCLUDE "/configuracion/idioma\\.txt$")
+endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/content/
   DESTINATION ${KOTIRA_INSTALL_DIR}
   COMPONENT app
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
   DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                        WORLD_READ WORLD_EXECUTE)
+                        WORLD_READ WORLD_EXECUTE
+  REGEX "${KOTIRA_CONTENT_EXCLUDE}" EXCLUDE)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/kotira.svg DESTINATION ${KOTIRA_INSTALL_DIR}
   COMPONENT folder OPTIONAL)
@@ -66,7 +77,9 @@ if(UNIX AND NOT APPLE)
     COMPONENT folder)
   install(PROGRAMS ${PROJECT_SOURCE_DIR}/packaging/install-desktop-entry
     DESTINATION ${KOTIRA_INSTALL_DIR} COMPONENT folder)
-  include(${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
+  if(KOTIRA_DEBIAN_BUILD)
+    include(${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
+  endif()
 endif()
 
 if(WIN32)
@@ -94,9 +107,11 @@ set(CPACK_PACKAGE_CONTACT "${KOTIRA_MAINTAINER}")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${KOTIRA_HOMEPAGE}")
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
-else()
-  # The package is what `make package` gives; `cpack -G TGZ` still packs the relocatable folder.
+elseif(KOTIRA_DEBIAN_BUILD)
+  # The package is what `make package` gives (the package preset, build-package/).
   set(CPACK_GENERATOR DEB)
+else()
+  set(CPACK_GENERATOR TGZ)
 endif()
 set(CPACK_SOURCE_GENERATOR TGZ)
 # One top folder, kotira-1.1-<system>, that is the application folder.
@@ -106,4 +121,5 @@ set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/docs/screenshots/")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackGenerators.cmake)
 set(CPACK_KOTIRA_BUILD_DIR ${PROJECT_BINARY_DIR})
 set(CPACK_KOTIRA_APP_DIR ${KOTIRA_PACKAGE_APP_DIR})
+set(CPACK_KOTIRA_DEBIAN_BUILD ${KOTIRA_DEBIAN_BUILD})
 include(CPack)

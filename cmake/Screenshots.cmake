@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The screenshot driver used by tools/screenshots; built only when asked for.
 qt_add_executable(kotira_screenshots EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tools/screenshots.cpp)
 target_link_libraries(kotira_screenshots PRIVATE kotira_ui)

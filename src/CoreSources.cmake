@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The sources of kotira_core, the Qt Core-only library that the program, the checker and the fuzz
 # targets share. Sets KOTIRA_CORE_SOURCES to their full paths.
 set(KOTIRA_CORE_SOURCES

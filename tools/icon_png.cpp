@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws an SVG icon as square PNG files of the given sizes, one per size, laid out as an icon
 // theme wants them: <folder>/<n>x<n>/apps/<name>.png. The package's icons are made with it at
 // build time, so the SVG stays the only drawing kept in the sources.

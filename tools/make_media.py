@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Generates KOTIRA's sound cues and feedback animations into content/.
 
     python3 tools/make_media.py            # writes content/sonidos/*.WAV and content/gifs/*.gif

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens the program's windows on the shipped content, plays a short run the way a pupil would
 // (start-up window, group list, a sum laid out on the board with a bar, a right answer, the
 // report) and saves a picture of each window at each of those moments:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the text of an artwork SVG into outlines: every <text> becomes a <path> drawn from the
 // font's glyphs, so the picture needs no font when it is shown (no font engine, no shaping, the
 // same letters on every machine). Handles the subset the artwork uses: x, y, font-family,

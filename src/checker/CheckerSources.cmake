@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The checker's analysis of content, on Qt Core alone (no caption measuring, no reports): shared by
 # kotira_checker and the fuzz targets. Sets KOTIRA_CHECKER_CORE_SOURCES to their full paths.
 set(KOTIRA_CHECKER_CORE_SOURCES

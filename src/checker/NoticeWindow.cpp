@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one window kotira-revisar may show: where its page is when no browser opened it. A library of
 // its own, loaded only then, so the checker itself never loads Qt Widgets.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kotira-revisar: checks the content of an application folder the way KOTIRA reads it and tells the
 // teacher, in Spanish, what is wrong, where, and how to fix it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eraser, the exit question and the buttons that bring the other windows forward.
 
 #include "app/Cue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check button and the end of the watching animation.
 
 #include "app/AppFolder.h"

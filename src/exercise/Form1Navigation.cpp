@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arrows: previous and next problem of the group.
 
 #include "app/AppFolder.h"

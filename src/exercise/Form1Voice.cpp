@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speaker: the statement, and a choice problem's choices, read aloud.
 
 #include "exercise/SpeechVoice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Private parts of the exercise window, shared by the files that implement its handlers.

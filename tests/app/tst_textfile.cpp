@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TextFile.h"
 #include "support/TempAppFolder.h"
 #include "support/Unprivileged.h"

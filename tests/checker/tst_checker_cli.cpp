@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kotira-revisar as a teacher or a script runs it: exit status, JSON and the HTML page.
 
 #include "support/TempAppFolder.h"

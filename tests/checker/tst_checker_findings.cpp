@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of finding the checker promises: one row that triggers it, stating its severity, file,
 // line and word, and one near miss that must not trigger it. Each row writes a small application
 // folder: a clean base (lists, language file, sounds, animations) changed by the row's files.

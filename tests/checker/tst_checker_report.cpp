@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checker's report as a teacher reads it: the mistakes first, clean groups only named or folded,
 // one group chosen by a prefix, the school's folder beside the shipped one, and a list that changes words
 // elsewhere.

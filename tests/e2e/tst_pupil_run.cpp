@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil's whole run, driven through the windows' own widgets with the pointer and the keyboard:
 // start-up window, group list, confirm, a wrong and a right answer, the board, the arrows, the
 // report window with a save, a change of group, a choice problem, and the exit question.

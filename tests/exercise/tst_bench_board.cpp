@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A heavily used board: 2,000 symbol labels and 500 bars on the real widgets. Prints the time of
 // one pointer move (carrying or dragging) and of a clear; tools/bench compares them with the goals
 // (under 1 ms a move, under 50 ms a clear). Nothing here is asserted on time: a loaded machine or

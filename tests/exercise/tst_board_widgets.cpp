@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer input goes through the window system, as a pupil's would: Qt picks the widget under the
 // pointer, keeps the implicit grab while a button is held and makes double clicks from timing.
 #define QTEST_QPA_MOUSE_HANDLING

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the speaker says: the statement and choices as the pupil sees them, prepared for the ear.
 
 #include "exercise/SpokenText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checker's analysis of one group with one template, its lists and the language file, over
 // fuzzed content. The input is laid out as for fuzz_generate: the template's bytes, then, each
 // after a NUL byte, the lists "NUMERO1.txt", "numero2.txt" and "NOMBRE.TXT", the name (any bytes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding content bytes, cutting them into lines, and cutting lines into words (statement line)
 // or tokens (expression line). The same bytes are also read back from a file, whole and limited
 // to a number of lines; the first byte sets that number (low four bits) and, when its top three

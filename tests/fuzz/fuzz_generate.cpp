@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The problem generator over fuzzed content. The input is the template's bytes, then, each after a
 // NUL byte, the bytes of the data lists "NUMERO1.txt", "numero2.txt" and "NOMBRE.TXT" (missing
 // parts are empty lists). All four files are rewritten in place for every input: the folder's

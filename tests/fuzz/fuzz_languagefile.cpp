@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language file readers of the group window and the exercise window over arbitrary bytes
 // written to "configuracion/idioma.txt" of a scratch application folder.
 

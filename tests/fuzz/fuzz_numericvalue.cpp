@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric value reader over arbitrary text. The first byte chooses how the rest becomes text:
 // even, as UTF-16 code units (lone surrogates included); odd, one character per byte, which lets
 // the mutator reach digits, signs and exponents quickly.

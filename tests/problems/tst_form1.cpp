@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exercise window driven as the program drives it: load, activation, check, arrows.
 
 #include "app/AppFolder.h"

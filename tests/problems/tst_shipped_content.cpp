@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content that ships with the program: every template must generate clean problems, every
 // text file must be what a teacher's Windows editor writes, and every cue and animation must be
 // there and playable.

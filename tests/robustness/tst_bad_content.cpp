@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows over damaged, missing, huge and oddly named content, in real folders:
 // the group window lists and confirms, the exercise window shows a problem, checks and moves on,
 // and the report window saves. Every step must end quickly, leave a usable view and never lose
