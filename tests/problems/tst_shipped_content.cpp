@@ -37,7 +37,9 @@
 
 namespace {
 
-const QString ContentDir = QStringLiteral(KOTIRA_SOURCE_DIR "/content");
+// KOTIRA_CONTENT_DIR checks a library being written in another checkout with this build.
+const QString ContentDir =
+    qEnvironmentVariable("KOTIRA_CONTENT_DIR", QStringLiteral(KOTIRA_SOURCE_DIR "/content"));
 constexpr int Draws = 200;
 
 // Window metrics at 96 dots per inch (15 twips a pixel): the statement box Text3 (Arial 18 pt,
