@@ -65,12 +65,13 @@ ResultEstimate EstimateResults(const TemplateReading& reading, int draws, quint3
                 estimate.beyondExactExample = result;
             continue;
         }
-        if (std::isfinite(result) && result == std::floor(result))
+        // Whole as the pupil types it: 4,60 * 100 gives 459.99999999999994, which is judged as 460.
+        const QString text = std::isfinite(result) ? SpanishNumber(result) : QString();
+        const int decimals = decimalsOf(text);
+        if (std::isfinite(result) && decimals == 0)
             continue;
         // A result has an exact decimal form when its shortest decimal text reads back as the result
         // and the rounding did not have to cut it (10 / 3 gives as many decimals as are kept).
-        const QString text = std::isfinite(result) ? SpanishNumber(result) : QString();
-        const int decimals = decimalsOf(text);
         if (std::isfinite(result) && decimals < DecimalsKept(result) && IsRightNumber(text, result)) {
             ++estimate.withDecimals;
             if (decimals > 2 && estimate.manyDecimals++ == 0)

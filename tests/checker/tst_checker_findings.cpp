@@ -275,6 +275,20 @@ private slots:
         QCOMPARE(report.listCount, 4);
     }
 
+    // Cents times 100 lands a hair off the whole number (4,60 * 100 = 459.99999999999994), which
+    // the pupil types and the program judges as 460: not a result with decimals.
+    void centsTimesHundredAreWhole() {
+        TempAppFolder app;
+        writeBase(app);
+        writeRow(app,
+                 problem("NUMEROC euros son céntimos", "NUMEROC * 100",
+                         {{QStringLiteral("datos/NUMEROC.txt"), lines({"4,60", "0,29", "1,15", "2,5"})}}));
+        const ContentReport report = CheckContent(rowOptions());
+        const ResultEstimate estimate = report.groups.first().templates.first().estimate;
+        QVERIFY(estimate.accepted > 0);
+        QCOMPARE(estimate.withDecimals + estimate.notTypeable, 0);
+    }
+
     // Content that the program shows as the teacher meant: no finding, or only the AVISOs allowed.
     void validContentHasNoFinding_data() {
         QTest::addColumn<Files>("files");

@@ -294,7 +294,7 @@ void TestShippedContent::everyTemplateGeneratesCleanProblems() {
                     // Whole results are judged as before the decimal comma: the number itself is
                     // right, its neighbours are wrong.
                     if (decimals == 0) {
-                        const auto whole = qint64(result);
+                        const auto whole = qint64(std::llround(result));
                         if (!IsRightNumber(QString::number(whole), result) ||
                             IsRightNumber(QString::number(whole + 1), result) ||
                             IsRightNumber(QString::number(whole - 1), result))
