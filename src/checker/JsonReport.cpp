@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checker/JsonReport.h"
 
+#include "app/NumericValue.h"
 #include "checker/ResultDraws.h"
 
 #include <QJsonArray>
@@ -36,7 +37,9 @@ QJsonObject sampleJson(const Sample& sample) {
         }
         object.insert(QStringLiteral("opciones"), choices);
     } else if (std::isfinite(sample.result)) {
-        object.insert(QStringLiteral("resultado"), sample.result);
+        // The number the pupil types (2.4, not 2.4000000000000004), and as the teacher reads it.
+        object.insert(QStringLiteral("resultado"), NumericValue(ResultText(sample.result)));
+        object.insert(QStringLiteral("resultado_texto"), ResultText(sample.result));
     } else {
         object.insert(QStringLiteral("resultado"), ResultText(sample.result));
     }

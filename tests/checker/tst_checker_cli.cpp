@@ -219,6 +219,17 @@ private slots:
         QCOMPARE(problem["muestras"][0]["opciones"][0]["correcta"].toBool(), true);
     }
 
+    void jsonResultAsThePupilTypesIt() {
+        TempAppFolder app;
+        writeContent(app, "NOMBRE suma");
+        app.write("Problemas/G/2.txt", "NOMBRE suma 1,1 y 2,2\r\n1,1 + 2,2\r\n");
+        const Run run = revisar({"--json", "--muestras", "1", app.path()});
+        const QJsonObject sample =
+            QJsonDocument::fromJson(run.out).object()["grupos"][0]["plantillas"][1]["muestras"][0].toObject();
+        QCOMPARE(sample["resultado"].toDouble(), 3.3);
+        QCOMPARE(sample["resultado_texto"].toString(), QStringLiteral("3,3"));
+    }
+
     void htmlEscapesTheContent() {
         TempAppFolder app;
         writeContent(app, "<script>alert(1)</script> NOMBRE"); // clean: shown with --todo
