@@ -76,6 +76,10 @@ QString PreparedForTheEar(QString text) {
     text = ReadDecimalCommas(text);
     text = ReadOrdinals(text);
     text = Replaced(text, QStringLiteral("\\b[nN][º°]"), QStringLiteral("número"));
+    // A map's or a plan's scale, "1:200 000": the voice says the two numbers with nothing between
+    // them, so it is read as it is said in class, "1 a 200000".
+    text = Replaced(text, QStringLiteral("(\\b[eE]scala(?:%1+de)?%1+\\d+)%1*:%1*(?=\\d)").arg(blank),
+                    QStringLiteral("\\1 a "));
     // Signs between two numbers; a colon only when spaced, so "10:30" stays a time.
     text = Replaced(text, QStringLiteral("(?<=\\d)%1*\\+%1*(?=\\d)").arg(blank), QStringLiteral(" más "));
     text = Replaced(text, QStringLiteral("(?<=\\d)%1*−%1*(?=\\d)|(?<=\\d)%1+-%1+(?=\\d)").arg(blank),
