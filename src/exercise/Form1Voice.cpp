@@ -21,7 +21,12 @@ std::function<std::unique_ptr<Voice>()>& voiceFactory() {
 } // namespace
 
 bool SpeakerOffered() {
-    return voiceFactory() || SpeechVoice::EngineInstalled();
+    if (voiceFactory() || SpeechVoice::EngineInstalled())
+        return true;
+    // For whoever looks after the computer, as when the speech service fails.
+    qWarning("No se puede leer en voz alta: no hay ningún motor de voz instalado "
+             "(paquete qt6-speech-speechd-plugin).");
+    return false;
 }
 
 void Form1::SetVoiceFactory(std::function<std::unique_ptr<Voice>()> factory) {

@@ -4,6 +4,9 @@
 #include <QLocale>
 #include <QTextToSpeech>
 #include <QThread>
+#include <QTimer>
+
+#include <atomic>
 
 // Runs on the voice's thread: everything that talks to the speech service.
 class SpeechEngine : public QObject {
@@ -41,10 +44,15 @@ public:
             emit Failed(QStringLiteral("No se puede leer en voz alta: %1").arg(why));
         });
         ready_ = true;
+        emit Started();
     }
 
+    // Called from the window's thread when it no longer waits for the service: whatever was asked
+    // meanwhile is not said if the service answers after all.
+    void GiveUp() { givenUp_ = true; }
+
     void Say(quint64 request, const QString& text) {
-        if (!ready_)
+        if (!ready_ || givenUp_)
             return;
         // The end of what was being read is reported under the earlier request, so ignored.
         speech_->stop();
@@ -60,24 +68,34 @@ public:
     }
 
 signals:
+    void Started();
     void Reported(quint64 request, bool speaking);
     void Failed(const QString& reason);
 
 private:
     QTextToSpeech* speech_ = nullptr;
     bool ready_ = false;
+    std::atomic<bool> givenUp_ = false;
     quint64 request_ = 0;
 };
 
-SpeechVoice::SpeechVoice(QObject* parent) : Voice(parent), thread_(new QThread), engine_(new SpeechEngine) {
+SpeechVoice::SpeechVoice(QObject* parent, std::chrono::milliseconds startLimit)
+    : Voice(parent), thread_(new QThread), engine_(new SpeechEngine) {
     thread_->setObjectName(QStringLiteral("voice"));
     engine_->moveToThread(thread_);
     connect(thread_, &QThread::finished, engine_, &QObject::deleteLater);
     connect(engine_, &SpeechEngine::Reported, this, &SpeechVoice::Reported);
-    connect(engine_, &SpeechEngine::Failed, this, [this](const QString& reason) {
-        state_ = State::Ready;
-        emit Failed(reason);
+    connect(engine_, &SpeechEngine::Failed, this, &SpeechVoice::Fail);
+    // A service that takes the connection but never answers holds the voice's thread for good:
+    // without a limit the speaker would stay on show and never speak.
+    auto* starting = new QTimer(this);
+    starting->setSingleShot(true);
+    connect(engine_, &SpeechEngine::Started, starting, &QTimer::stop);
+    connect(starting, &QTimer::timeout, this, [this] {
+        engine_->GiveUp();
+        Fail(QStringLiteral("No se puede leer en voz alta: el servicio de voz no contesta."));
     });
+    starting->start(startLimit);
     thread_->start();
     QMetaObject::invokeMethod(engine_, &SpeechEngine::Start, Qt::QueuedConnection);
 }
@@ -114,6 +132,14 @@ void SpeechVoice::Stop() {
     state_ = State::Ready;
     QMetaObject::invokeMethod(
         engine_, [engine = engine_, request] { engine->Stop(request); }, Qt::QueuedConnection);
+}
+
+void SpeechVoice::Fail(const QString& reason) {
+    state_ = State::Ready;
+    if (failed_)
+        return; // a service that gave up waiting for may still fail later
+    failed_ = true;
+    emit Failed(reason);
 }
 
 void SpeechVoice::Reported(quint64 request, bool speaking) {

@@ -3,6 +3,8 @@
 
 #include "exercise/Voice.h"
 
+#include <chrono>
+
 class QThread;
 class SpeechEngine;
 
@@ -15,7 +17,9 @@ class SpeechVoice final : public Voice {
     Q_OBJECT
 
 public:
-    explicit SpeechVoice(QObject* parent = nullptr);
+    // A service that has not answered within startLimit is taken as broken (Failed).
+    explicit SpeechVoice(QObject* parent = nullptr,
+                         std::chrono::milliseconds startLimit = std::chrono::seconds(20));
     ~SpeechVoice() override;
 
     // Whether a text-to-speech engine is installed at all (a look at Qt's plugins, no service
@@ -27,10 +31,12 @@ public:
     State VoiceState() const override { return state_; }
 
 private:
+    void Fail(const QString& reason);
     void Reported(quint64 request, bool speaking);
 
     QThread* thread_;
     SpeechEngine* engine_;
     quint64 request_ = 0; // numbers the requests, so that a late report of an older one is ignored
     State state_ = State::Ready;
+    bool failed_ = false;
 };

@@ -76,12 +76,27 @@ QString PreparedForTheEar(QString text) {
     text = ReadDecimalCommas(text);
     text = ReadOrdinals(text);
     text = Replaced(text, QStringLiteral("\\b[nN][º°]"), QStringLiteral("número"));
-    // Signs between two numbers; a colon only when spaced, so "10:30" stays a time.
-    text = Replaced(text, QStringLiteral("(?<=\\d)%1*\\+%1*(?=\\d)").arg(blank), QStringLiteral(" más "));
-    text = Replaced(text, QStringLiteral("(?<=\\d)%1*−%1*(?=\\d)|(?<=\\d)%1+-%1+(?=\\d)").arg(blank),
+    // A map's or a plan's scale, "1:200 000": the voice says the two numbers with nothing between
+    // them, so it is read as it is said in class, "1 a 200000".
+    text = Replaced(text, QStringLiteral("(\\b[eE]scala(?:%1+de)?%1+\\d+)%1*:%1*(?=\\d)").arg(blank),
+                    QStringLiteral("\\1 a "));
+    // A question mark beside a sign stands for the missing number, "4 × ? = 36": the voice would
+    // say nothing for it.
+    text = Replaced(
+        text,
+        QStringLiteral("(?<=[×·+\\-−=÷]%1|[×·+\\-−=÷])\\?|(?<![\\p{L}\\d])\\?(?=%1?[×·+\\-−=÷])").arg(blank),
+        QStringLiteral("cuánto"));
+    // Signs between two numbers, or a number, a lone letter ("5 × n - 2") or that missing one; a
+    // colon only when spaced, so "10:30" stays a time.
+    const QString before = QStringLiteral("(?<=\\d|(?<![\\p{L}\\d])\\p{L}|cuánto)");
+    const QString after = QStringLiteral("(?=\\d|\\p{L}(?![\\p{L}\\d])|cuánto)");
+    text = Replaced(text, QStringLiteral("%2%1*\\+%1*%3").arg(blank, before, after), QStringLiteral(" más "));
+    text = Replaced(text, QStringLiteral("%2%1*−%1*%3|%2%1+-%1+%3").arg(blank, before, after),
                     QStringLiteral(" menos "));
-    text = Replaced(text, QStringLiteral("(?<=\\d)%1*[×·]%1*(?=\\d)|(?<=\\d)%1+[xX]%1+(?=\\d)").arg(blank),
+    text = Replaced(text, QStringLiteral("(?<=\\d)%1*·%1*(?=\\d)|(?<=\\d)%1+[xX]%1+(?=\\d)").arg(blank),
                     QStringLiteral(" por "));
+    // The times sign means nothing else, wherever it stands.
+    text = Replaced(text, QStringLiteral("%1*×%1*").arg(blank), QStringLiteral(" por "));
     text = Replaced(text, QStringLiteral("(?<=\\d)%1*÷%1*(?=\\d)|(?<=\\d)%1+:%1+(?=\\d)").arg(blank),
                     QStringLiteral(" entre "));
     text = Replaced(text, QStringLiteral("%1*=%1*").arg(blank), QStringLiteral(" es igual a "));

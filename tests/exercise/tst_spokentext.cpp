@@ -44,6 +44,12 @@ void TestSpokenText::spoken_data() {
     row("signs between numbers", u"3 + 4 = 7, 10 - 3, 6 x 7, 12 : 4, 8÷2"_qs, none,
         "3 más 4 es igual a 7, 10 menos 3, 6 por 7, 12 entre 4, 8 entre 2");
     row("a time and a hyphen stay", u"a las 10:30 en bici-taxi"_qs, none, "a las 10:30 en bici-taxi");
+    row("a scale", u"a escala 1:200 000, y a escala de 1 : 50"_qs, none,
+        "a escala 1 a 200000, y a escala de 1 a 50");
+    row("a missing number", u"4 × ? da 36, ?+5 = 7 y 9 - ? = 2. ¿Cuánto falta? - Ana"_qs, none,
+        "4 por cuánto da 36, cuánto más 5 es igual a 7 y 9 menos cuánto es igual a 2. ¿Cuánto falta? - Ana");
+    row("signs beside a lone letter", u"5 × n - 2, n + 1 y a - b, pero no bici - taxi"_qs, none,
+        "5 por n menos 2, n más 1 y a menos b, pero no bici - taxi");
     row("marks dropped", u"«Hola» (dice) *5* \"ya\""_qs, none, "Hola dice 5 ya");
     row("line breaks are blanks", u"Hola\u2029adiós "_qs, none, "Hola adiós");
     row("choices", u"¿Qué operación haces? "_qs, {"Una resta", "Una suma "},
