@@ -28,6 +28,10 @@ if(NOT KOTIRA_RELEASE_VERSION STREQUAL PROJECT_VERSION)
 endif()
 set(KOTIRA_SOURCE_DATE_EPOCH ${KOTIRA_CHANGELOG_Timestamp})
 set(ENV{SOURCE_DATE_EPOCH} ${KOTIRA_SOURCE_DATE_EPOCH})
+# The tools the build runs read it too: rcc writes each resource's file time into the program, so
+# two checkouts made at different times would otherwise build different bytes.
+set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
+  "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${KOTIRA_SOURCE_DATE_EPOCH}")
 string(TIMESTAMP KOTIRA_RELEASE_DATE "%Y-%m-%d" UTC)
 
 # Stripped as Debian strips programs and libraries (dh_strip): no symbols, no .comment or .note
@@ -179,10 +183,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE ${KOTIRA_DEBIAN_REVISION})
 set(CPACK_KOTIRA_SOURCE_DATE_EPOCH ${KOTIRA_SOURCE_DATE_EPOCH})
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Depends: the libraries the stripped programs link, as dpkg-shlibdeps finds them, and adduser,
-# with which postinst makes the group kotira.
+# Depends: the libraries the stripped programs link, as dpkg-shlibdeps finds them, adduser, with
+# which postinst makes the group kotira, and the speech plugin (below).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS adduser)
 # What the program uses at run time without linking it: the fonts its windows are drawn with,
 # Qt's Spanish translations of standard buttons, a sound server for the cues (Qt Multimedia talks
 # to PulseAudio; Debian 12's libqt6multimedia6 carries its media plugins itself) and xdg-open,
@@ -191,7 +194,7 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "fonts-liberation2, qt6-translations-l10n, pulseaudio | pipewire-pulse, xdg-utils, speech-dispatcher, speech-dispatcher-espeak-ng")
 # The statement read aloud: Qt's text-to-speech loads its speech-dispatcher plugin at run time, so
 # dpkg-shlibdeps does not see it; speech-dispatcher and its Spanish voice are recommended above.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-speech-speechd-plugin")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, qt6-speech-speechd-plugin")
 # Lines of at most 80 characters, as Debian wants; cpack indents them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 KOTIRA sets arithmetic word problems worded in Spanish for primary-school

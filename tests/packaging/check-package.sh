@@ -45,6 +45,18 @@ fi
 # Reproducible: file times come from the changelog, so packing the same build again gives the
 # same bytes.
 cmp "$deb" "$work/out2/$(basename "$deb")" || fail "two packagings of the same build differ"
+# The same from another checkout, whose files have other times: one resource touched now (rcc
+# writes file times into the program) rebuilds to the same bytes. Its time is put back after.
+resource=$source/resources/kotira.svg
+touch -r "$resource" "$work/resource-time"
+touch "$resource"
+if (cd "$source" && cmake --build --preset package --parallel 2) >"$work/build.log" 2>&1 &&
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out3" >"$work/cpack.log" 2>&1; then
+  cmp "$deb" "$work/out3/$(basename "$deb")" || fail "a file time in the checkout changes the package"
+else
+  fail "the package could not be built again after touching $resource"
+fi
+touch -r "$work/resource-time" "$resource"
 
 # Control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
