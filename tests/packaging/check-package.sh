@@ -79,25 +79,27 @@ awk '$2 != "root/root" { print "FAIL: not owned by root: " $0; bad = 1 }
      $1 ~ /^d/ && $1 != "drwxr-xr-x" { print "FAIL: folder mode: " $0; bad = 1 }
      $1 ~ /^-/ && $1 != "-rw-r--r--" && $1 != "-rwxr-xr-x" { print "FAIL: file mode: " $0; bad = 1 }
      $6 ~ /^\.\/var\// { print "FAIL: shipped under /var: " $0; bad = 1 }
+     $6 ~ /^\.\/opt\// { print "FAIL: shipped under /opt, which no Debian package may own: " $0; bad = 1 }
      END { exit bad }' "$work/list" || failures=$((failures + 1))
 
 # The file list: the application folder holds the programs and exactly the shipped content, the
 # language file being a link to the conffile.
 dpkg-deb -x "$deb" "$work/root"
 dpkg-deb -e "$deb" "$work/control"
-app=$work/root/opt/kotira
+app=$work/root/usr/lib/kotira
 programs=(kotira)
 [ "$with_checker" = 1 ] && programs+=(kotira-revisar)
 for program in "${programs[@]}"; do
-  [ -x "$app/$program" ] || fail "no program $program in /opt/kotira"
-  [ "$(readlink "$work/root/usr/bin/$program")" = "/opt/kotira/$program" ] ||
-    fail "/usr/bin/$program does not point to /opt/kotira/$program"
+  [ -x "$app/$program" ] || fail "no program $program in /usr/lib/kotira"
+  # Relative, as Debian wants a link within /usr.
+  [ "$(readlink "$work/root/usr/bin/$program")" = "../lib/kotira/$program" ] ||
+    fail "/usr/bin/$program does not point to ../lib/kotira/$program"
 done
 # Beside the programs may lie libraries they load at run time (*.so).
 diff <(cd "$source/content" && find . -type f | sort) \
   <(cd "$app" && find . -type f -o -type l | grep -v -x -e ./kotira -e ./kotira-revisar -e '\./[^/]*\.so' | sort) \
   >"$work/diff" ||
-  { cat "$work/diff"; fail "/opt/kotira does not hold exactly the shipped content and the programs"; }
+  { cat "$work/diff"; fail "/usr/lib/kotira does not hold exactly the shipped content and the programs"; }
 expected=(
   usr/share/applications/kotira.desktop
   usr/share/icons/hicolor/scalable/apps/kotira.svg
@@ -129,7 +131,7 @@ done
 cmp -s "$source/content/configuracion/idioma.txt" "$work/root/etc/kotira/idioma.txt" ||
   fail "/etc/kotira/idioma.txt is not the shipped language file"
 [ "$(readlink "$app/configuracion/idioma.txt")" = /etc/kotira/idioma.txt ] ||
-  fail "/opt/kotira/configuracion/idioma.txt does not point to /etc/kotira/idioma.txt"
+  fail "/usr/lib/kotira/configuracion/idioma.txt does not point to /etc/kotira/idioma.txt"
 
 # The maintainer scripts: postinst makes the group kotira and the site folders, root:kotira,
 # 2775; postrm deletes on purge only what is empty.
