@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack once per generator (CPACK_PROJECT_CONFIG_FILE). The Debian package lays the
-# application folder out in /opt/kotira and adds the system component under /usr; the archives
+# application folder out in /usr/lib/kotira and adds the system component under /usr; the archives
 # keep the relocatable folder (the app and folder components, the default install).
 if(CPACK_GENERATOR STREQUAL "DEB")
   if(NOT CPACK_KOTIRA_DEBIAN_BUILD)

@@ -1,13 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack on the package it has just made (CPACK_POST_BUILD_SCRIPTS). cpack sizes the package
-# by following its links, and /usr/bin/kotira -> /opt/kotira/kotira leads to the build machine's
+# by following its links, and /usr/bin/kotira -> ../lib/kotira/kotira leads to the build machine's
 # own files, so a machine with KOTIRA installed wrote a different Installed-Size. This counts the
 # staged files as dpkg-gencontrol does (each file in KiB rounded up, each folder and link 1) and
 # writes that into the control archive, which is packed again with fixed owners and times.
 set(stage ${CPACK_TEMPORARY_INSTALL_DIRECTORY})
 set(size 0)
-file(GLOB_RECURSE entries LIST_DIRECTORIES true "${stage}/etc/*" "${stage}/opt/*" "${stage}/usr/*")
-list(APPEND entries ${stage}/etc ${stage}/opt ${stage}/usr)
+# The folders the package installs into (etc, usr), and what they hold.
+file(GLOB_RECURSE entries LIST_DIRECTORIES true "${stage}/etc/*" "${stage}/usr/*")
+list(APPEND entries ${stage}/etc ${stage}/usr)
 foreach(entry IN LISTS entries)
   if(IS_SYMLINK "${entry}" OR IS_DIRECTORY "${entry}")
     math(EXPR size "${size} + 1")

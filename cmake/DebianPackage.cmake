@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian package: the app component in /opt/kotira, the conffile in /etc/kotira and the system
+# The Debian package: the app component in /usr/lib/kotira, the conffile in /etc/kotira and the system
 # component under /usr, which is what lies around the application folder so that the menu, the
 # shell and software centres find KOTIRA. Included only in the package build (the package preset);
 # the system and etc components are installed only when named, so an install into a folder stays
@@ -28,6 +28,10 @@ if(NOT KOTIRA_RELEASE_VERSION STREQUAL PROJECT_VERSION)
 endif()
 set(KOTIRA_SOURCE_DATE_EPOCH ${KOTIRA_CHANGELOG_Timestamp})
 set(ENV{SOURCE_DATE_EPOCH} ${KOTIRA_SOURCE_DATE_EPOCH})
+# The tools the build runs read it too: rcc writes each resource's file time into the program, so
+# two checkouts made at different times would otherwise build different bytes.
+set_property(GLOBAL PROPERTY RULE_LAUNCH_CUSTOM
+  "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${KOTIRA_SOURCE_DATE_EPOCH}")
 string(TIMESTAMP KOTIRA_RELEASE_DATE "%Y-%m-%d" UTC)
 
 # Stripped as Debian strips programs and libraries (dh_strip): no symbols, no .comment or .note
@@ -56,11 +60,12 @@ install(FILES ${KOTIRA_PACKAGE_STAGE}/configuracion/idioma.txt DESTINATION confi
   COMPONENT app)
 
 # Commands on the path, pointing into the application folder: the program finds its folder from
-# its own file (/proc/self/exe), so it reads /opt/kotira however it was started.
+# its own file (/proc/self/exe), so it reads /usr/lib/kotira however it was started. Relative
+# links, as Debian wants them within one top-level folder.
 file(MAKE_DIRECTORY ${KOTIRA_PACKAGE_STAGE}/bin)
 foreach(program IN LISTS KOTIRA_PROGRAMS)
-  file(CREATE_LINK ${KOTIRA_PACKAGE_APP_DIR}/${program} ${KOTIRA_PACKAGE_STAGE}/bin/${program}
-    SYMBOLIC)
+  file(RELATIVE_PATH target /usr/bin ${KOTIRA_PACKAGE_APP_DIR}/${program})
+  file(CREATE_LINK ${target} ${KOTIRA_PACKAGE_STAGE}/bin/${program} SYMBOLIC)
   install(FILES ${KOTIRA_PACKAGE_STAGE}/bin/${program} DESTINATION bin
     COMPONENT system EXCLUDE_FROM_ALL)
 endforeach()
@@ -206,4 +211,4 @@ may write there without administrator rights. kotira-revisar, in the menu as
 Revisar problemas de KOTIRA, checks them and points out mistakes before class.
 The teachers' guide is /usr/share/doc/kotira/guia-del-profesor.html.
 
-The program and its shipped content live in /opt/kotira.]])
+The program and its shipped content live in /usr/lib/kotira.]])

@@ -9,7 +9,7 @@
 #            configuracion, sonidos, gifs): the application folder itself
 #   folder   what only a relocatable folder carries: the icon, a desktop entry and
 #            install-desktop-entry, which puts that entry, with the folder's path, in the menu
-#   system   what a Debian package adds around /opt/kotira: the links in /usr/bin, the menu
+#   system   what a Debian package adds around /usr/lib/kotira: the links in /usr/bin, the menu
 #            entries, the icons, the AppStream metadata and the Debian documents; installed only
 #            when asked for by name, so that an install into a folder stays one folder
 #   etc      the package's conffile, /etc/kotira/idioma.txt (also by name only)
@@ -20,7 +20,7 @@
 #   cpack -G TGZ --config build/CPackConfig.cmake               (kotira-1.1-Linux.tar.gz)
 #   make package   (the package preset, build-package/)         (kotira_1.1-1_amd64.deb)
 #
-# The package (cmake/CPackGenerators.cmake) puts the app component in /opt/kotira and the system
+# The package (cmake/CPackGenerators.cmake) puts the app component in /usr/lib/kotira and the system
 # component under /usr. On Linux Qt comes from the system (Debian 12: libqt6widgets6,
 # libqt6multimedia6, which carries its own media plugins, libqt6svg6). On Windows the same build
 # installs kotira.exe at the top of the folder and, when windeployqt is found, runs it on the
@@ -31,8 +31,11 @@ set(KOTIRA_INSTALL_DIR .)
 # Folders made by the install are 0755 whatever the umask, as a package's must be.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# Where the package puts the application folder; the links in /usr/bin point there.
-set(KOTIRA_PACKAGE_APP_DIR /opt/kotira)
+# Where the package puts the application folder; the links in /usr/bin point there. A folder of
+# the program's own under /usr/lib, as Debian keeps a program's private files: /opt is left to
+# software from outside the distribution's packages, and dpkg, owning /opt for no other package,
+# would try to remove it on purge.
+set(KOTIRA_PACKAGE_APP_DIR /usr/lib/kotira)
 
 # The contact the start-up window gives (kotira@example.org) and its domain stand for KOTIRA's own
 # until it has them.

@@ -45,6 +45,18 @@ fi
 # Reproducible: file times come from the changelog, so packing the same build again gives the
 # same bytes.
 cmp "$deb" "$work/out2/$(basename "$deb")" || fail "two packagings of the same build differ"
+# The same from another checkout, whose files have other times: one resource touched now (rcc
+# writes file times into the program) rebuilds to the same bytes. Its time is put back after.
+resource=$source/resources/kotira.svg
+touch -r "$resource" "$work/resource-time"
+touch "$resource"
+if (cd "$source" && cmake --build --preset package --parallel 2) >"$work/build.log" 2>&1 &&
+  cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out3" >"$work/cpack.log" 2>&1; then
+  cmp "$deb" "$work/out3/$(basename "$deb")" || fail "a file time in the checkout changes the package"
+else
+  fail "the package could not be built again after touching $resource"
+fi
+touch -r "$work/resource-time" "$resource"
 
 # Control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -67,25 +79,27 @@ awk '$2 != "root/root" { print "FAIL: not owned by root: " $0; bad = 1 }
      $1 ~ /^d/ && $1 != "drwxr-xr-x" { print "FAIL: folder mode: " $0; bad = 1 }
      $1 ~ /^-/ && $1 != "-rw-r--r--" && $1 != "-rwxr-xr-x" { print "FAIL: file mode: " $0; bad = 1 }
      $6 ~ /^\.\/var\// { print "FAIL: shipped under /var: " $0; bad = 1 }
+     $6 ~ /^\.\/opt\// { print "FAIL: shipped under /opt, which no Debian package may own: " $0; bad = 1 }
      END { exit bad }' "$work/list" || failures=$((failures + 1))
 
 # The file list: the application folder holds the programs and exactly the shipped content, the
 # language file being a link to the conffile.
 dpkg-deb -x "$deb" "$work/root"
 dpkg-deb -e "$deb" "$work/control"
-app=$work/root/opt/kotira
+app=$work/root/usr/lib/kotira
 programs=(kotira)
 [ "$with_checker" = 1 ] && programs+=(kotira-revisar)
 for program in "${programs[@]}"; do
-  [ -x "$app/$program" ] || fail "no program $program in /opt/kotira"
-  [ "$(readlink "$work/root/usr/bin/$program")" = "/opt/kotira/$program" ] ||
-    fail "/usr/bin/$program does not point to /opt/kotira/$program"
+  [ -x "$app/$program" ] || fail "no program $program in /usr/lib/kotira"
+  # Relative, as Debian wants a link within /usr.
+  [ "$(readlink "$work/root/usr/bin/$program")" = "../lib/kotira/$program" ] ||
+    fail "/usr/bin/$program does not point to ../lib/kotira/$program"
 done
 # Beside the programs may lie libraries they load at run time (*.so).
 diff <(cd "$source/content" && find . -type f | sort) \
   <(cd "$app" && find . -type f -o -type l | grep -v -x -e ./kotira -e ./kotira-revisar -e '\./[^/]*\.so' | sort) \
   >"$work/diff" ||
-  { cat "$work/diff"; fail "/opt/kotira does not hold exactly the shipped content and the programs"; }
+  { cat "$work/diff"; fail "/usr/lib/kotira does not hold exactly the shipped content and the programs"; }
 expected=(
   usr/share/applications/kotira.desktop
   usr/share/icons/hicolor/scalable/apps/kotira.svg
@@ -117,7 +131,7 @@ done
 cmp -s "$source/content/configuracion/idioma.txt" "$work/root/etc/kotira/idioma.txt" ||
   fail "/etc/kotira/idioma.txt is not the shipped language file"
 [ "$(readlink "$app/configuracion/idioma.txt")" = /etc/kotira/idioma.txt ] ||
-  fail "/opt/kotira/configuracion/idioma.txt does not point to /etc/kotira/idioma.txt"
+  fail "/usr/lib/kotira/configuracion/idioma.txt does not point to /etc/kotira/idioma.txt"
 
 # The maintainer scripts: postinst makes the group kotira and the site folders, root:kotira,
 # 2775; postrm deletes on purge only what is empty.
