@@ -71,7 +71,9 @@ void checkOperandList(const QString& token, const TemplateReading::Word& word, F
             .arg(list));
 }
 
-void checkOperandPlace(const QString& token, int t, const TemplateReading& reading, QSet<QString>& listsSeen,
+// `seen` holds the lists already checked and the names already told as repeated, so that a name
+// written twice on line 2 is told once.
+void checkOperandPlace(const QString& token, int t, const TemplateReading& reading, QSet<QString>& seen,
                        FindingList& findings) {
     if (IsOperator(token)) {
         findings.add(
@@ -86,8 +88,8 @@ void checkOperandPlace(const QString& token, int t, const TemplateReading& readi
                 continue;
             ++matches;
             const TemplateReading::Word& word = reading.kinds[size_t(operand.word)];
-            if (word.kind == Kind::DataList && !listsSeen.contains(word.listPath)) {
-                listsSeen.insert(word.listPath);
+            if (word.kind == Kind::DataList && !seen.contains(word.listPath)) {
+                seen.insert(word.listPath);
                 checkOperandList(token, word, findings);
             }
         }
@@ -105,7 +107,8 @@ void checkOperandPlace(const QString& token, int t, const TemplateReading& readi
                 similar.isEmpty()
                     ? QStringLiteral("ponga %1 en el enunciado o corrija el nombre").arg(Shown(token))
                     : QStringLiteral("escríbalo igual que en el enunciado: %1").arg(Shown(similar)));
-        } else if (matches > 1) {
+        } else if (matches > 1 && !seen.contains(u'=' + token)) {
+            seen.insert(u'=' + token); // a list's path never starts with "="
             findings.add(
                 Severity::Warning, QStringLiteral("operando-repetido"), 2, token,
                 QStringLiteral("%1 está %2 veces en el enunciado y da %2 valores, que desplazan a los "

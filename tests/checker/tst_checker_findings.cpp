@@ -493,6 +493,8 @@ private slots:
             error(T(2), "NUMERO2"), QStringLiteral("enunciado: numero2"));
         row("operand twice", problem("NUMERO1 y NUMERO1", "NUMERO1 + 1"), "operando-repetido",
             warning(T(2), "NUMERO1"));
+        row("operand twice on both lines, told once", problem("NUMERO1 y NUMERO1", "NUMERO1 + NUMERO1"),
+            "operando-repetido", warning(T(2), "NUMERO1"));
         row("operand repeated", problem("NUMERO1 y =NUMERO1", "NUMERO1 + 1"), "operando-repetido", none);
         row("list not numbers", withList(lines({"3", "doce"}), "NUMERO1 + NUMERO3"), "lista-no-numerica",
             warning(T(2), "NUMERO3"), QStringLiteral("coma para los decimales"));
