@@ -48,6 +48,10 @@ void Form1::Command9_Click() {
             qWarning("%s", qPrintable(reason));
         });
     }
+    // The first reading waits seconds for the speech service: a child who presses again because
+    // nothing is heard yet would otherwise stop it before it starts.
+    if (voice->VoiceState() == Voice::State::Starting)
+        return;
     // A press while it reads stops it; the next press starts again from the beginning.
     if (voice->VoiceState() == Voice::State::Speaking) {
         voice->Stop();
@@ -63,6 +67,6 @@ void Form1::Command9_Click() {
 }
 
 void Form1::StopVoice() {
-    if (parts_ && parts_->voice && parts_->voice->VoiceState() == Voice::State::Speaking)
+    if (parts_ && parts_->voice && parts_->voice->VoiceState() != Voice::State::Ready)
         parts_->voice->Stop();
 }

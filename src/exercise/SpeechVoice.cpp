@@ -91,6 +91,7 @@ SpeechVoice::SpeechVoice(QObject* parent, std::chrono::milliseconds startLimit)
     auto* starting = new QTimer(this);
     starting->setSingleShot(true);
     connect(engine_, &SpeechEngine::Started, starting, &QTimer::stop);
+    connect(engine_, &SpeechEngine::Started, this, [this] { started_ = true; });
     connect(starting, &QTimer::timeout, this, [this] {
         engine_->GiveUp();
         Fail(QStringLiteral("No se puede leer en voz alta: el servicio de voz no contesta."));

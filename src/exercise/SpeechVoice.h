@@ -28,7 +28,9 @@ public:
 
     void Say(const QString& text) override;
     void Stop() override;
-    State VoiceState() const override { return state_; }
+    State VoiceState() const override {
+        return state_ == State::Speaking && !started_ ? State::Starting : state_;
+    }
 
 private:
     void Fail(const QString& reason);
@@ -39,4 +41,5 @@ private:
     quint64 request_ = 0; // numbers the requests, so that a late report of an older one is ignored
     State state_ = State::Ready;
     bool failed_ = false;
+    bool started_ = false; // the speech service answered
 };

@@ -10,14 +10,16 @@ class Voice : public QObject {
     Q_OBJECT
 
 public:
-    enum class State { Ready, Speaking };
+    // Starting: asked to speak while the speech service is still being reached (seconds, the first
+    // time), so nothing is heard yet.
+    enum class State { Ready, Starting, Speaking };
 
     using QObject::QObject;
 
     // Starts reading the text from its beginning, cutting off whatever was being read.
     virtual void Say(const QString& text) = 0;
     virtual void Stop() = 0;
-    // Speaking from Say() until the reading ends or Stop() is called.
+    // Speaking (or Starting) from Say() until the reading ends or Stop() is called.
     virtual State VoiceState() const = 0;
 
 signals:

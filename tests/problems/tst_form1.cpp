@@ -72,6 +72,7 @@ private slots:
     void speakerReadsWhatThePupilSees();
     void voiceStops_data();
     void voiceStops();
+    void pressWhileStartingIsIgnored();
     void speakerGoneWhenTheVoiceFails();
     void speakerKey();
 
@@ -524,16 +525,32 @@ void TestForm1::speakerReadsWhatThePupilSees() {
 
 void TestForm1::voiceStops_data() {
     QTest::addColumn<QString>("action");
-    QTest::newRow("second press") << "press";
-    QTest::newRow("next problem") << "move";
-    QTest::newRow("check") << "check";
-    QTest::newRow("report window") << "leave";
+    QTest::addColumn<bool>("starting");
+    QTest::newRow("second press") << "press" << false;
+    QTest::newRow("next problem") << "move" << false;
+    QTest::newRow("check") << "check" << false;
+    QTest::newRow("report window") << "leave" << false;
+    QTest::newRow("next problem while starting") << "move" << true;
+}
+
+// While the speech service is still being reached, another press is not a stop: the reading
+// asked for is on its way.
+void TestForm1::pressWhileStartingIsIgnored() {
+    Form1& form = openGroup("A", 0);
+    form.ui.Command9->click();
+    voice_->state = Voice::State::Starting;
+    form.ui.Command9->click();
+    QCOMPARE(voice_->stops, 0);
+    QCOMPARE(voice_->said.size(), 1);
 }
 
 void TestForm1::voiceStops() {
     QFETCH(QString, action);
+    QFETCH(bool, starting);
     Form1& form = openGroup("A", 0);
     form.ui.Command9->click();
+    if (starting)
+        voice_->state = Voice::State::Starting; // the speech service not reached yet
     QCOMPARE(voice_->stops, 0);
     if (action == "press")
         form.ui.Command9->click();
