@@ -418,6 +418,7 @@ private slots:
         row("sign stuck", problem("NOMBRE come FRUTA.", "1"), "signo-pegado", error(T(1), "FRUTA."),
             QStringLiteral("«FRUTA .»"));
         row("sign apart", problem("NOMBRE come FRUTA .", "1"), "signo-pegado", none);
+        row("ordinary word with a sign", problem("NOMBRE come fruta.", "1"), "signo-pegado", none);
         row("comma stuck", problem("NOMBRE, come", "1"), "signo-pegado", error(T(1), "NOMBRE,"));
         row("signs around a repeat", problem("NOMBRE llega . ¿=NOMBRE?", "1"), "signo-pegado",
             error(T(1), "¿=NOMBRE?"), QStringLiteral("«¿ =NOMBRE ?»"));
@@ -451,9 +452,12 @@ private slots:
             warning(T(1), "ri<U+200B>ega"), QStringLiteral("U+200B"));
         row("no-break space in plain text", problem("NOMBRE paga el 10\u00A0%", "1"), "caracter-invisible",
             none);
+        row("soft hyphen in a placeholder", problem("NOMBRE come FRU\u00ADTA", "1"), "caracter-invisible",
+            error(T(1), "FRU<U+00AD>TA"), QStringLiteral("ya no es FRUTA"));
         row("word list twice", problem("NOMBRE y NOMBRE juegan", "1"), "lista-dos-veces",
             warning(T(1), "NOMBRE"), QStringLiteral("=NOMBRE"));
         row("word list repeated", problem("NOMBRE y =NOMBRE juegan", "1"), "lista-dos-veces", none);
+        row("ordinary word twice", problem("NOMBRE come fruta y fruta", "1"), "lista-dos-veces", none);
         row("= after two spaces", problem("NUMERO1  y NUMERO2 = ?", "NUMERO1 + NUMERO2"), "igual-desaparece",
             error(T(1), "="));
         row("= shown", problem("NUMERO1 y NUMERO2 = ?", "NUMERO1 + NUMERO2"), "igual-desaparece", none);
@@ -477,6 +481,8 @@ private slots:
         row("operand in statement", ok, "operando-no-en-enunciado", none);
         row("other letter case", problem("NUMERO1 numero2", "NUMERO1 + NUMERO2"), "operando-no-en-enunciado",
             error(T(2), "NUMERO2"), QStringLiteral("enunciado: numero2"));
+        row("statement misspells the list", withList(numbers(1, 3), "NUMERO1 + NUMERO3", "NUMERO1 y NÚMERO3"),
+            "operando-no-en-enunciado", error(T(2), "NUMERO3"), QStringLiteral("corrija el enunciado"));
         row("operand twice", problem("NUMERO1 y NUMERO1", "NUMERO1 + 1"), "operando-repetido",
             warning(T(2), "NUMERO1"));
         row("operand repeated", problem("NUMERO1 y =NUMERO1", "NUMERO1 + 1"), "operando-repetido", none);
