@@ -616,6 +616,9 @@ private slots:
             "idioma-corto", error(language(6), ""), QStringLiteral("queda sin texto el título del informe"));
         row("one language line", {{QStringLiteral("configuracion/idioma.txt"), lines({"ACEPTAR"})}},
             "idioma-corto", error(language(1), ""), QStringLiteral("repite la línea 1"));
+        row("one language line, in the singular",
+            {{QStringLiteral("configuracion/idioma.txt"), lines({"ACEPTAR"})}}, "idioma-corto",
+            error(language(1), ""), QStringLiteral("tiene 1 línea de 7"));
         row("seven language lines", ok, "idioma-corto", none);
         row("no language file", {{QStringLiteral("configuracion/idioma.txt"), Absent}}, "sin-idioma",
             error(language(0), ""));

@@ -174,7 +174,8 @@ private slots:
                  qPrintable(SampleLine(sample)));
     }
 
-    // Content may hold any bytes: the reports show control characters by their code, never raw.
+    // Content may hold any bytes: the reports show control characters by their code, never raw, and
+    // a word too long to read (a list that is a ZIP) shortened.
     void controlsShownByCode_data() {
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("shown");
@@ -182,6 +183,10 @@ private slots:
         QTest::newRow("escape") << QStringLiteral("\u001b[2J") << QStringLiteral("U+001B[2J");
         QTest::newRow("tab") << QStringLiteral("Una suma\t") << QStringLiteral("Una sumaU+0009");
         QTest::newRow("lone carriage return") << QStringLiteral("a\rb") << QStringLiteral("aU+000Db");
+        QTest::newRow("long word") << QStringLiteral("Ana ve %1 .").arg(QString(60, u'Z'))
+                                   << QStringLiteral("Ana ve %1… (60 caracteres) .").arg(QString(40, u'Z'));
+        QTest::newRow("40 letters kept") << QStringLiteral("Ana ve %1 .").arg(QString(40, u'Z'))
+                                         << QStringLiteral("Ana ve %1 .").arg(QString(40, u'Z'));
     }
     void controlsShownByCode() {
         QFETCH(QString, statement);
