@@ -527,7 +527,7 @@ private slots:
             QStringLiteral("0,375"));
         row("two decimals", problem(Fine, "5 / 4"), "resultado-muchos-decimales", none);
         row("no exact decimals", problem(Fine, "10 / 3"), "resultado-imposible", error(T(2), ""),
-            QStringLiteral("En todos los problemas"));
+            QStringLiteral("en todos los problemas"));
         row("sometimes no exact decimals", withList(lines({"3", "6", "7"}), "NUMERO3 / 3"),
             "resultado-imposible", error(T(2), ""), QStringLiteral("% de las veces"));
         row("exact", problem(Fine, "9 / 3"), "resultado-imposible", none);
