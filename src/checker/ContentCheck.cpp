@@ -64,21 +64,21 @@ void reportChangedWords(const QList<GroupLayout>& layouts, const QString& site, 
         if (files.size() > NamesQuoted)
             names += QStringLiteral(" y %1 más").arg(files.size() - NamesQuoted);
         const QString& list = it->first;
-        findings << Finding{
-            Severity::Warning,
-            QStringLiteral("lista-cambia-palabras"),
-            RelativeName(list),
-            0,
+        // Through a FindingList, which writes out the control characters a folder's name may hold.
+        FindingList one(RelativeName(list));
+        one.add(Finding{
+            Severity::Warning, QStringLiteral("lista-cambia-palabras"), RelativeName(list), 0,
             asWritten.value(list),
             QStringLiteral("esta lista cambia la palabra «%1» por uno de sus elementos en %2 (%3): allí el "
                            "alumno no lee la palabra que se escribió")
-                .arg(asWritten.value(list),
+                .arg(Shown(asWritten.value(list)),
                      files.size() == 1 ? QStringLiteral("1 plantilla")
                                        : QStringLiteral("%1 plantillas").arg(files.size()),
                      names),
             QStringLiteral(
                 "dé a la lista un nombre que no sea una palabra de los enunciados (y escríbalo igual, en "
-                "mayúsculas, en sus plantillas)")};
+                "mayúsculas, en sus plantillas)")});
+        findings += one.take();
     }
 }
 

@@ -95,18 +95,27 @@ void checkOperandPlace(const QString& token, int t, const TemplateReading& readi
         }
         if (matches == 0) {
             QString similar;
+            bool similarIsList = false;
             for (qsizetype w = 0; w < std::min<qsizetype>(reading.words.size(), MaxWords); ++w) {
-                if (reading.words[w] != token && NearlyEqual(reading.words[w], token))
+                if (reading.words[w] != token && NearlyEqual(reading.words[w], token)) {
                     similar = reading.words[w];
+                    similarIsList = reading.kinds[size_t(w)].kind == Kind::DataList;
+                }
             }
+            QString fix = QStringLiteral("ponga %1 en el enunciado o corrija el nombre").arg(Shown(token));
+            if (!similar.isEmpty() && (similarIsList || DataListPath(token).isEmpty()))
+                fix = QStringLiteral("escríbalo igual que en el enunciado: %1").arg(Shown(similar));
+            else if (!similar.isEmpty())
+                // The statement's spelling names no list: copying it here would leave both wrong.
+                fix = QStringLiteral(
+                          "corrija el enunciado, que dice %1: escríbalo allí %2, el nombre de la lista")
+                          .arg(Shown(similar), Shown(token));
             findings.add(
                 Severity::Error, QStringLiteral("operando-no-en-enunciado"), 2, token,
                 QStringLiteral("ninguna palabra del enunciado es exactamente «%1»: no da ningún valor y "
                                "los operadores siguientes usan otros")
                     .arg(Shown(token)),
-                similar.isEmpty()
-                    ? QStringLiteral("ponga %1 en el enunciado o corrija el nombre").arg(Shown(token))
-                    : QStringLiteral("escríbalo igual que en el enunciado: %1").arg(Shown(similar)));
+                fix);
         } else if (matches > 1 && !seen.contains(u'=' + token)) {
             seen.insert(u'=' + token); // a list's path never starts with "="
             findings.add(

@@ -57,13 +57,13 @@ QString samplesHtml(const QList<Sample>& samples) {
             answer = esc(ResultShown(sample.result));
         } else {
             for (qsizetype i = 0; i < sample.choices.size(); ++i) {
-                answer +=
-                    sample.right.value(i)
-                        ? QStringLiteral("<span class=\"right\">%1 ✔</span><br>").arg(esc(sample.choices[i]))
-                        : esc(sample.choices[i]) + QStringLiteral("<br>");
+                answer += sample.right.value(i) ? QStringLiteral("<span class=\"right\">%1 ✔</span><br>")
+                                                      .arg(esc(ShortWords(sample.choices[i])))
+                                                : esc(ShortWords(sample.choices[i])) + QStringLiteral("<br>");
             }
         }
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n").arg(esc(sample.statement), answer);
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
+                    .arg(esc(ShortWords(sample.statement)), answer);
     }
     return html + QStringLiteral("</table>\n");
 }

@@ -53,11 +53,15 @@ QList<Finding> CheckLanguageFile(const CaptionMeter* meter) {
         }
         const QString heading =
             count == 1 ? QStringLiteral(" (el título de la lista de grupos repite la línea 1)") : QString();
+        QString named = missing.join(QStringLiteral(", "));
+        if (missing.size() > 1)
+            named = missing.mid(0, missing.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" y ") +
+                    missing.last();
         findings.add(Severity::Error, QStringLiteral("idioma-corto"), int(count), QString(),
-                     QStringLiteral("tiene %1 líneas de 7: %2 sin texto %3%4")
-                         .arg(count)
-                         .arg(missing.size() == 1 ? QStringLiteral("queda") : QStringLiteral("quedan"),
-                              missing.join(QStringLiteral(", ")), heading),
+                     QStringLiteral("tiene %1 de 7: %2 sin texto %3%4")
+                         .arg(count == 1 ? QStringLiteral("1 línea") : QStringLiteral("%1 líneas").arg(count),
+                              missing.size() == 1 ? QStringLiteral("queda") : QStringLiteral("quedan"), named,
+                              heading),
                      QStringLiteral("escriba las siete líneas, una por texto, en su orden"));
     }
     if (!meter)

@@ -31,12 +31,6 @@ int decimalsOf(const QString& text) {
     return comma < 0 ? 0 : int(text.size() - comma - 1);
 }
 
-QString capitalised(QString text) {
-    if (!text.isEmpty())
-        text[0] = text[0].toUpper();
-    return text;
-}
-
 } // namespace
 
 QString ResultText(double result) {
@@ -111,7 +105,7 @@ void ReportEstimate(const ResultEstimate& estimate, FindingList& findings) {
             Severity::Error, QStringLiteral("resultado-enorme"), 2, QString(),
             QStringLiteral("%1 el resultado llega a un billón o más (por ejemplo %2): el programa no "
                            "puede juzgarlo exactamente y daría por buenas respuestas equivocadas")
-                .arg(capitalised(howOften(estimate.beyondExact, estimate.accepted)),
+                .arg(howOften(estimate.beyondExact, estimate.accepted),
                      ResultText(estimate.beyondExactExample)),
             QStringLiteral("use números más pequeños, para que el resultado quede por debajo de un "
                            "billón (1 000 000 000 000)"));
@@ -121,7 +115,7 @@ void ReportEstimate(const ResultEstimate& estimate, FindingList& findings) {
             Severity::Error, QStringLiteral("resultado-imposible"), 2, QString(),
             QStringLiteral("%1 el resultado no tiene una forma decimal exacta o es infinito (por ejemplo "
                            "%2, como 10 / 3): en esos problemas el alumno no puede acertar")
-                .arg(capitalised(howOften(estimate.notTypeable, estimate.accepted)),
+                .arg(howOften(estimate.notTypeable, estimate.accepted),
                      ResultText(estimate.notTypeableExample)),
             QStringLiteral("use números que den divisiones exactas (las listas NUMEROX2, NUMEROX3...)"));
     }
@@ -130,7 +124,7 @@ void ReportEstimate(const ResultEstimate& estimate, FindingList& findings) {
             Severity::Warning, QStringLiteral("resultado-muchos-decimales"), 2, QString(),
             QStringLiteral("%1 el resultado tiene más de dos decimales (por ejemplo %2): el alumno "
                            "acierta solo si los escribe todos")
-                .arg(capitalised(howOften(estimate.manyDecimals, estimate.accepted)),
+                .arg(howOften(estimate.manyDecimals, estimate.accepted),
                      ResultText(estimate.manyDecimalsExample)),
             QStringLiteral("si no es lo que quiere, elija números que den como mucho dos decimales"));
     }

@@ -126,6 +126,13 @@ void checkEmptyWord(qsizetype i, qsizetype count, FindingList& findings) {
         QStringLiteral("deje un solo espacio entre palabras y ninguno al principio ni al final"));
 }
 
+// A word the teacher meant to be replaced: a list's name, or capitals naming one nearly.
+bool meansPlaceholder(const QString& bare) {
+    return !bare.isEmpty() &&
+           (!DataListPath(bare).isEmpty() ||
+            (looksLikePlaceholder(bare) && (bare.startsWith(u"NUMERO") || !NearListName(bare).isEmpty())));
+}
+
 // A character that is no space to the generator, inside a word: it keeps a placeholder from being
 // replaced, or hides in an ordinary word. True when the word had one.
 bool checkInvisible(const QString& word, FindingList& findings) {
@@ -154,22 +161,33 @@ bool checkInvisible(const QString& word, FindingList& findings) {
             continue;
         }
         const QString bare = withoutSigns(part);
-        const bool meant =
-            !DataListPath(bare).isEmpty() ||
-            (looksLikePlaceholder(bare) && (bare.startsWith(u"NUMERO") || !NearListName(bare).isEmpty()));
-        if (placeholder.isEmpty() && !bare.isEmpty() && meant)
+        if (placeholder.isEmpty() && !bare.isEmpty() && meansPlaceholder(bare))
             placeholder = bare;
         part.clear();
+    }
+    // A zero-width character splits no word: the teacher meant the word without it (a soft hyphen
+    // inside FRUTA).
+    if (placeholder.isEmpty() && !spaceLike) {
+        QString joined = word;
+        joined.removeIf(invisible);
+        const QString bare = withoutSigns(joined);
+        if (meansPlaceholder(bare))
+            placeholder = bare;
     }
     const QString where = at == 0 ? QStringLiteral("al principio de «%1»").arg(Shown(word))
                                   : QStringLiteral("tras «%1»").arg(Shown(word.left(at)));
     if (!placeholder.isEmpty()) {
         findings.add(Severity::Error, QStringLiteral("caracter-invisible"), 1, word,
-                     QStringLiteral("hay %1 %2: para el programa no separa palabras, así que %3 no se "
-                                    "cambia y el alumno lo ve tal cual")
-                         .arg(name, where, placeholder),
-                     QStringLiteral("borre ese carácter y escriba un espacio normal (suele venir de copiar "
-                                    "de un procesador de textos)"));
+                     spaceLike ? QStringLiteral("hay %1 %2: para el programa no separa palabras, así que %3 "
+                                                "no se cambia y el alumno lo ve tal cual")
+                                     .arg(name, where, placeholder)
+                               : QStringLiteral("hay %1 %2: no se ve, pero la palabra ya no es %3, así que "
+                                                "no se cambia y el alumno lo ve tal cual")
+                                     .arg(name, where, placeholder),
+                     spaceLike ? QStringLiteral("borre ese carácter y escriba un espacio normal (suele venir "
+                                                "de copiar de un procesador de textos)")
+                               : QStringLiteral("borre ese carácter (suele venir de copiar de un procesador "
+                                                "de textos)"));
     } else if (!spaceLike) {
         findings.add(
             Severity::Warning, QStringLiteral("caracter-invisible"), 1, word,
@@ -183,7 +201,9 @@ void checkLiteral(const QString& word, FindingList& findings) {
     const QString bare = withoutSigns(word);
     if (bare.isEmpty())
         return;
-    if (bare != word) {
+    // An ordinary word with its sign ("casa.") is shown as written, which is what was meant, even
+    // when a list happens to bear its name; the placeholders are written in capitals.
+    if (bare != word && looksLikePlaceholder(bare)) {
         const QString list = DataListPath(bare);
         if (!list.isEmpty()) {
             findings.add(
@@ -202,9 +222,10 @@ void checkLiteral(const QString& word, FindingList& findings) {
             Severity::Error, QStringLiteral("sin-lista"), 1, word,
             QStringLiteral("no hay lista datos/%1.txt, pero sí datos/%2.txt: el alumno ve «%3» tal cual")
                 .arg(Shown(bare), near, Shown(word)),
-            QStringLiteral("¿quería decir %1? Escríbalo exactamente así (con sus tildes; y separe "
-                           "los signos con un espacio)")
-                .arg(near));
+            QStringLiteral("¿quería decir %1? Escríbalo exactamente así%2")
+                .arg(near, bare != word ? QStringLiteral(", con los signos separados por un espacio: «%1»")
+                                              .arg(Shown(apart(word, bare).replace(bare, near)))
+                                        : QString()));
     } else if (bare.startsWith(u"NUMERO")) {
         findings.add(
             Severity::Error, QStringLiteral("sin-lista"), 1, word,
@@ -338,7 +359,8 @@ void CheckStatement(const TemplateReading& reading, FindingList& findings) {
         switch (kind.kind) {
         case Kind::DataList:
             checkListWord(word, kind, findings);
-            if (isWordList(kind.items) && kind.items.size() > 1) {
+            // An ordinary word that a list replaces is told once, by checkListWord.
+            if (word == word.toUpper() && isWordList(kind.items) && kind.items.size() > 1) {
                 const auto first = firstDraw.constFind(kind.listPath);
                 if (first == firstDraw.cend()) {
                     firstDraw.insert(kind.listPath, i);

@@ -143,6 +143,13 @@ QString ShortWord(const QString& word) {
     return word.left(Longest) + QStringLiteral("… (%1 caracteres)").arg(SpanishNumber(double(word.size())));
 }
 
+QString ShortWords(const QString& text) {
+    QStringList words = text.split(u' ');
+    for (QString& word : words)
+        word = ShortWord(word);
+    return words.join(u' ');
+}
+
 QString FindingLine(const Finding& finding) {
     QString line = SeverityWord(finding.severity) + u' ' + finding.file;
     if (finding.line > 0)
@@ -154,12 +161,12 @@ QString FindingLine(const Finding& finding) {
 }
 
 QString SampleLine(const Sample& sample) {
-    QString line = u'«' + sample.statement + u'»';
+    QString line = u'«' + ShortWords(sample.statement) + u'»';
     if (!sample.choiceProblem)
         return line + QStringLiteral(" → resultado: %1").arg(ResultShown(sample.result));
     QStringList choices;
     for (qsizetype i = 0; i < sample.choices.size(); ++i)
-        choices << u'«' + sample.choices[i] + u'»' +
+        choices << u'«' + ShortWords(sample.choices[i]) + u'»' +
                        (sample.right.value(i) ? QStringLiteral(" (correcta)") : QString());
     return line + QStringLiteral(" → opciones: ") +
            (choices.isEmpty() ? QStringLiteral("ninguna") : choices.join(QStringLiteral(" | ")));

@@ -40,6 +40,9 @@ QString ResultShown(double result);
 QString WithoutControls(const QString& text);
 // A quoted word short enough to read: a long one keeps its start and says how long it is.
 QString ShortWord(const QString& word);
+// A sample's text with each over-long word shortened so: a list that is no text (a whole ZIP on
+// one line) would otherwise fill the screen.
+QString ShortWords(const QString& text);
 
 // One finding on one line: severity, file, line, word, what happens and how to fix it.
 QString FindingLine(const Finding& finding);

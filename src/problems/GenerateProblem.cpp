@@ -186,7 +186,11 @@ TemplateReading ReadTemplate(const QStringList& lines) {
 
 GenerationTrace DrawProblem(const TemplateReading& reading, ExerciseState& state, RandomSource& random,
                             std::vector<QString>& shown) {
-    state.WordValue.fill(QString());
+    // As fill(QString()), without an out-of-line assignment for each of the entries already empty.
+    for (QString& value : state.WordValue) {
+        if (!value.isNull())
+            value = QString();
+    }
     state.Number.fill(0);
     const QStringList& words = reading.words;
     const qsizetype wordCount = words.size();
@@ -233,7 +237,8 @@ GenerationTrace DrawProblem(const TemplateReading& reading, ExerciseState& state
                 shown[i] = kind.referent >= 0 ? state.WordValue[kind.referent] : words[i];
                 break;
             case WordKind::Literal:
-                state.WordValue[i] = words[i];
+                if (!state.WordValue[i].isSharedWith(words[i])) // set already by an earlier attempt
+                    state.WordValue[i] = words[i];
                 break;
             }
         }
@@ -282,12 +287,20 @@ GenerationTrace DrawProblem(const TemplateReading& reading, ExerciseState& state
         }
     }
     state.Scratch = reading.choiceProblem ? reading.expressionLine : reading.tokens.last();
-    for (const qsizetype i : changing) {
-        const TemplateReading::Word& kind = kinds[i];
-        if (kind.kind == WordKind::DataList) {
-            for (qsizetype line = 0; line < kind.items.size(); ++line)
+    // The lists load in order, each over the lines of the one before: the last list's lines stand,
+    // then the earlier lists' lines beyond it. Walked from the last list, each line is set once, and
+    // not at all when it holds that very string already (as it does when one template is drawn again
+    // and again): an assignment costs two atomic counts, for every line of every list of every draw.
+    qsizetype set = 0; // lines 0 to set - 1 hold their final string
+    for (auto it = changing.crbegin(); it != changing.crend(); ++it) {
+        const TemplateReading::Word& kind = kinds[*it];
+        if (kind.kind != WordKind::DataList)
+            continue;
+        for (qsizetype line = set; line < kind.items.size(); ++line) {
+            if (!state.DataLine[line].isSharedWith(kind.items[line]))
                 state.DataLine[line] = kind.items[line];
         }
+        set = std::max(set, kind.items.size());
     }
     return GenerationTrace{attempt, accepted};
 }

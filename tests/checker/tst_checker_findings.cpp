@@ -432,6 +432,7 @@ private slots:
         row("sign stuck", problem("NOMBRE come FRUTA.", "1"), "signo-pegado", error(T(1), "FRUTA."),
             QStringLiteral("«FRUTA .»"));
         row("sign apart", problem("NOMBRE come FRUTA .", "1"), "signo-pegado", none);
+        row("ordinary word with a sign", problem("NOMBRE come fruta.", "1"), "signo-pegado", none);
         row("comma stuck", problem("NOMBRE, come", "1"), "signo-pegado", error(T(1), "NOMBRE,"));
         row("signs around a repeat", problem("NOMBRE llega . ¿=NOMBRE?", "1"), "signo-pegado",
             error(T(1), "¿=NOMBRE?"), QStringLiteral("«¿ =NOMBRE ?»"));
@@ -465,9 +466,12 @@ private slots:
             warning(T(1), "ri<U+200B>ega"), QStringLiteral("U+200B"));
         row("no-break space in plain text", problem("NOMBRE paga el 10\u00A0%", "1"), "caracter-invisible",
             none);
+        row("soft hyphen in a placeholder", problem("NOMBRE come FRU\u00ADTA", "1"), "caracter-invisible",
+            error(T(1), "FRU<U+00AD>TA"), QStringLiteral("ya no es FRUTA"));
         row("word list twice", problem("NOMBRE y NOMBRE juegan", "1"), "lista-dos-veces",
             warning(T(1), "NOMBRE"), QStringLiteral("=NOMBRE"));
         row("word list repeated", problem("NOMBRE y =NOMBRE juegan", "1"), "lista-dos-veces", none);
+        row("ordinary word twice", problem("NOMBRE come fruta y fruta", "1"), "lista-dos-veces", none);
         row("= after two spaces", problem("NUMERO1  y NUMERO2 = ?", "NUMERO1 + NUMERO2"), "igual-desaparece",
             error(T(1), "="));
         row("= shown", problem("NUMERO1 y NUMERO2 = ?", "NUMERO1 + NUMERO2"), "igual-desaparece", none);
@@ -491,6 +495,8 @@ private slots:
         row("operand in statement", ok, "operando-no-en-enunciado", none);
         row("other letter case", problem("NUMERO1 numero2", "NUMERO1 + NUMERO2"), "operando-no-en-enunciado",
             error(T(2), "NUMERO2"), QStringLiteral("enunciado: numero2"));
+        row("statement misspells the list", withList(numbers(1, 3), "NUMERO1 + NUMERO3", "NUMERO1 y NÚMERO3"),
+            "operando-no-en-enunciado", error(T(2), "NUMERO3"), QStringLiteral("corrija el enunciado"));
         row("operand twice", problem("NUMERO1 y NUMERO1", "NUMERO1 + 1"), "operando-repetido",
             warning(T(2), "NUMERO1"));
         row("operand twice on both lines, told once", problem("NUMERO1 y NUMERO1", "NUMERO1 + NUMERO1"),
@@ -537,7 +543,7 @@ private slots:
             QStringLiteral("0,375"));
         row("two decimals", problem(Fine, "5 / 4"), "resultado-muchos-decimales", none);
         row("no exact decimals", problem(Fine, "10 / 3"), "resultado-imposible", error(T(2), ""),
-            QStringLiteral("En todos los problemas"));
+            QStringLiteral("en todos los problemas"));
         row("sometimes no exact decimals", withList(lines({"3", "6", "7"}), "NUMERO3 / 3"),
             "resultado-imposible", error(T(2), ""), QStringLiteral("% de las veces"));
         row("exact", problem(Fine, "9 / 3"), "resultado-imposible", none);
@@ -626,6 +632,9 @@ private slots:
             "idioma-corto", error(language(6), ""), QStringLiteral("queda sin texto el título del informe"));
         row("one language line", {{QStringLiteral("configuracion/idioma.txt"), lines({"ACEPTAR"})}},
             "idioma-corto", error(language(1), ""), QStringLiteral("repite la línea 1"));
+        row("one language line, in the singular",
+            {{QStringLiteral("configuracion/idioma.txt"), lines({"ACEPTAR"})}}, "idioma-corto",
+            error(language(1), ""), QStringLiteral("tiene 1 línea de 7"));
         row("seven language lines", ok, "idioma-corto", none);
         row("no language file", {{QStringLiteral("configuracion/idioma.txt"), Absent}}, "sin-idioma",
             error(language(0), ""));

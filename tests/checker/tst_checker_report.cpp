@@ -174,7 +174,8 @@ private slots:
                  qPrintable(SampleLine(sample)));
     }
 
-    // Content may hold any bytes: the reports show control characters by their code, never raw.
+    // Content may hold any bytes: the reports show control characters by their code, never raw, and
+    // a word too long to read (a list that is a ZIP) shortened.
     void controlsShownByCode_data() {
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("shown");
@@ -182,6 +183,10 @@ private slots:
         QTest::newRow("escape") << QStringLiteral("\u001b[2J") << QStringLiteral("U+001B[2J");
         QTest::newRow("tab") << QStringLiteral("Una suma\t") << QStringLiteral("Una sumaU+0009");
         QTest::newRow("lone carriage return") << QStringLiteral("a\rb") << QStringLiteral("aU+000Db");
+        QTest::newRow("long word") << QStringLiteral("Ana ve %1 .").arg(QString(60, u'Z'))
+                                   << QStringLiteral("Ana ve %1… (60 caracteres) .").arg(QString(40, u'Z'));
+        QTest::newRow("40 letters kept") << QStringLiteral("Ana ve %1 .").arg(QString(40, u'Z'))
+                                         << QStringLiteral("Ana ve %1 .").arg(QString(40, u'Z'));
     }
     void controlsShownByCode() {
         QFETCH(QString, statement);
@@ -292,16 +297,21 @@ private slots:
         QTest::addColumn<QByteArray>("statement");
         QTest::addColumn<bool>("inSchoolFolder"); // the new list is in the school's folder
         QTest::addColumn<QString>("found");
+        QTest::addColumn<QString>("placed"); // severity, line and word of the finding at the list
         QTest::newRow("ordinary word")
-            << QByteArray("la casa de NOMBRE") << false << QStringLiteral("1 plantilla (Problemas/B/2.txt)");
-        QTest::newRow("placeholder in capitals") << QByteArray("la CASA de NOMBRE") << false << QString();
+            << QByteArray("la casa de NOMBRE") << false << QStringLiteral("1 plantilla (Problemas/B/2.txt)")
+            << QStringLiteral("AVISO 0 «casa»");
+        QTest::newRow("placeholder in capitals")
+            << QByteArray("la CASA de NOMBRE") << false << QString() << QString();
         QTest::newRow("capitals, list new in the school's folder")
-            << QByteArray("la CASA de NOMBRE") << true << QStringLiteral("1 plantilla (Problemas/B/2.txt)");
+            << QByteArray("la CASA de NOMBRE") << true << QStringLiteral("1 plantilla (Problemas/B/2.txt)")
+            << QStringLiteral("AVISO 0 «CASA»");
     }
     void listChangingWordsElsewhere() {
         QFETCH(QByteArray, statement);
         QFETCH(bool, inSchoolFolder);
         QFETCH(QString, found);
+        QFETCH(QString, placed);
         TempAppFolder app;
         writeTwoGroups(app);
         QTemporaryDir school;
@@ -327,11 +337,18 @@ private slots:
         const ContentReport report = CheckContent(options);
         SetSiteFolder(QString());
         QString effect;
+        QString at;
         for (const Finding& finding : report.findings) {
-            if (finding.code == u"lista-cambia-palabras" && finding.file == list)
+            if (finding.code == u"lista-cambia-palabras" && finding.file == list) {
                 effect = finding.effect;
+                at = QStringLiteral("%1 %2 «%3»")
+                         .arg(SeverityWord(finding.severity))
+                         .arg(finding.line)
+                         .arg(finding.token);
+            }
         }
         QVERIFY2(found.isEmpty() ? effect.isEmpty() : effect.contains(found), qPrintable(effect));
+        QCOMPARE(at, placed);
     }
 };
 
