@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/SpokenText.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace {
@@ -65,6 +66,41 @@ QString ReadOrdinals(const QString& text) {
     return read + text.mid(from);
 }
 
+// Square and cubic units ("12 m²", "8 cm³"), speeds in km/h and simple fractions ("3/4"): the
+// voice reads the symbols one by one ("eme dos", "uno dos").
+QString ReadUnitsAndFractions(const QString& text, const QString& blank) {
+    static const QHash<QString, QString> lengths{{"km", "kilómetros"},
+                                                 {"m", "metros"},
+                                                 {"dm", "decímetros"},
+                                                 {"cm", "centímetros"},
+                                                 {"mm", "milímetros"}};
+    static const char* const parts[] = {"medio",   "tercio", "cuarto", "quinto", "sexto",
+                                        "séptimo", "octavo", "noveno", "décimo"};
+    const QRegularExpression unit(QStringLiteral("(?<=\\d)%1*(km|dm|cm|mm|m)([²³])").arg(blank));
+    const QRegularExpression fraction(QStringLiteral("(?<![\\d/.,])(\\d+)/([2-9]|10)(?![\\d/])"));
+    QString read;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& match : unit.globalMatch(text)) {
+        read += QStringView(text).mid(from, match.capturedStart() - from);
+        read += u' ' + lengths.value(match.captured(1)) +
+                (match.captured(2) == u"²" ? QStringLiteral(" cuadrados") : QStringLiteral(" cúbicos"));
+        from = match.capturedEnd();
+    }
+    read += text.mid(from);
+    read = Replaced(read, QStringLiteral("(?<=\\d)%1*km/h\\b").arg(blank),
+                    QStringLiteral(" kilómetros por hora"));
+    QString said;
+    from = 0;
+    for (const QRegularExpressionMatch& match : fraction.globalMatch(read)) {
+        said += QStringView(read).mid(from, match.capturedStart() - from);
+        const QString numerator = match.captured(1);
+        const QString part = QString::fromUtf8(parts[match.captured(2).toInt() - 2]);
+        said += numerator == u"1" ? QStringLiteral("un ") + part : numerator + u' ' + part + u's';
+        from = match.capturedEnd();
+    }
+    return said + read.mid(from);
+}
+
 QString PreparedForTheEar(QString text) {
     text.replace(QChar::ParagraphSeparator, u' ').replace(QChar::LineSeparator, u' ');
     text = JoinDigitGroups(text);
@@ -73,6 +109,7 @@ QString PreparedForTheEar(QString text) {
     text = Replaced(text, QStringLiteral("(?<![\\d.,])1%1*€").arg(blank), QStringLiteral("1 euro"));
     text = Replaced(text, QStringLiteral("%1*€").arg(blank), QStringLiteral(" euros"));
     text = Replaced(text, QStringLiteral("%1*%").arg(blank), QStringLiteral(" por ciento"));
+    text = ReadUnitsAndFractions(text, blank);
     text = ReadDecimalCommas(text);
     text = ReadOrdinals(text);
     text = Replaced(text, QStringLiteral("\\b[nN][º°]"), QStringLiteral("número"));

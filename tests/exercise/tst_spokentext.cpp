@@ -50,6 +50,10 @@ void TestSpokenText::spoken_data() {
         "4 por cuánto da 36, cuánto más 5 es igual a 7 y 9 menos cuánto es igual a 2. ¿Cuánto falta? - Ana");
     row("signs beside a lone letter", u"5 × n - 2, n + 1 y a - b, pero no bici - taxi"_qs, none,
         "5 por n menos 2, n más 1 y a menos b, pero no bici - taxi");
+    row("square and cubic units, speeds", u"12 m², 8,5 cm³ y 90 km/h"_qs, none,
+        "12 metros cuadrados, 8 coma 5 centímetros cúbicos y 90 kilómetros por hora");
+    row("fractions", u"1/2 de la tarta y 3/4 del camino, 10/12, el 2/10 y 1/2/3"_qs, none,
+        "un medio de la tarta y 3 cuartos del camino, 10/12, el 2 décimos y 1/2/3");
     row("marks dropped", u"«Hola» (dice) *5* \"ya\""_qs, none, "Hola dice 5 ya");
     row("line breaks are blanks", u"Hola\u2029adiós "_qs, none, "Hola adiós");
     row("choices", u"¿Qué operación haces? "_qs, {"Una resta", "Una suma "},
