@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checker/ChoiceCheck.h"
 
+#include "checker/StatementCheck.h"
 #include "exercise/Verdict.h"
 #include "problems/GenerateProblem.h"
 
@@ -10,13 +11,7 @@ namespace {
 // so it reaches the pupil unchanged.
 QString placeholderIn(const QString& choice) {
     for (const QString& word : choice.split(u' ', Qt::SkipEmptyParts)) {
-        qsizetype start = 0;
-        qsizetype end = word.size();
-        while (start < end && !word[start].isLetterOrNumber())
-            ++start;
-        while (end > start && !word[end - 1].isLetterOrNumber())
-            --end;
-        const QString bare = word.mid(start, end - start);
+        const QString bare = WithoutSigns(word);
         const bool capitals = bare.size() >= 2 && bare == bare.toUpper() && bare[0].isLetter();
         if (capitals &&
             (bare.startsWith(u"NUMERO") || word.startsWith(u'=') || !DataListPath(bare).isEmpty()))

@@ -18,17 +18,6 @@ namespace {
 
 using Kind = TemplateReading::Kind;
 
-// A word without the signs stuck to it: "¿FRUTA," gives "FRUTA".
-QString withoutSigns(const QString& word) {
-    qsizetype start = 0;
-    qsizetype end = word.size();
-    while (start < end && !word[start].isLetterOrNumber())
-        ++start;
-    while (end > start && !word[end - 1].isLetterOrNumber())
-        --end;
-    return word.mid(start, end - start);
-}
-
 // The word with its signs set apart from it: "¿FRUTA," gives "¿ FRUTA ,". An "=" stays with the
 // name, since "¿ =FRUTA ?" repeats FRUTA where "¿= FRUTA ?" would draw it again.
 QString apart(const QString& word, const QString& bare) {
@@ -160,7 +149,7 @@ bool checkInvisible(const QString& word, FindingList& findings) {
             part += c;
             continue;
         }
-        const QString bare = withoutSigns(part);
+        const QString bare = WithoutSigns(part);
         if (placeholder.isEmpty() && !bare.isEmpty() && meansPlaceholder(bare))
             placeholder = bare;
         part.clear();
@@ -170,7 +159,7 @@ bool checkInvisible(const QString& word, FindingList& findings) {
     if (placeholder.isEmpty() && !spaceLike) {
         QString joined = word;
         joined.removeIf(invisible);
-        const QString bare = withoutSigns(joined);
+        const QString bare = WithoutSigns(joined);
         if (meansPlaceholder(bare))
             placeholder = bare;
     }
@@ -198,7 +187,7 @@ bool checkInvisible(const QString& word, FindingList& findings) {
 }
 
 void checkLiteral(const QString& word, FindingList& findings) {
-    const QString bare = withoutSigns(word);
+    const QString bare = WithoutSigns(word);
     if (bare.isEmpty())
         return;
     // An ordinary word with its sign ("casa.") is shown as written, which is what was meant, even
@@ -262,7 +251,7 @@ void checkNoReferent(qsizetype i, const TemplateReading& reading, FindingList& f
     const QString& word = reading.words[i];
     const QString name = word.mid(1);
     const qsizetype kept = std::min<qsizetype>(reading.words.size(), MaxWords);
-    const QString bare = withoutSigns(name);
+    const QString bare = WithoutSigns(name);
     QString fix;
     QString effect = QStringLiteral("ninguna palabra del enunciado se llama «%1»: el alumno ve «%2» tal cual")
                          .arg(Shown(name), Shown(word));
@@ -319,6 +308,16 @@ void checkBackReference(qsizetype i, const TemplateReading& reading, FindingList
 }
 
 } // namespace
+
+QString WithoutSigns(const QString& word) {
+    qsizetype start = 0;
+    qsizetype end = word.size();
+    while (start < end && !word[start].isLetterOrNumber())
+        ++start;
+    while (end > start && !word[end - 1].isLetterOrNumber())
+        --end;
+    return word.mid(start, end - start);
+}
 
 bool NearlyEqual(const QString& a, const QString& b) {
     const QStringList fa = forms(plainKey(a));

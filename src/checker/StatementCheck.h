@@ -18,5 +18,8 @@ void CheckStatement(const TemplateReading& reading, FindingList& findings);
 // when the word names that list exactly.
 QString NearListName(const QString& word);
 
+// A word without the signs stuck to it: "¿FRUTA," gives "FRUTA".
+QString WithoutSigns(const QString& word);
+
 // Two words equal but for accents, letter case and a final s.
 bool NearlyEqual(const QString& a, const QString& b);
